@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvex {
+
+// Frequency scroll positions: 0 is DC, 1 ... 9 are 100 ... 900 kHz, 10 ... 18 are 1 ... 9 MHz, and from
+// 19 (10 MHz) upward 10 MHz steps: 118 is 1 GHz, 1818 is 18 GHz.
+std::optional<double> Freq_to_vsb(double frequencyGHz);
+std::optional<double> vsb_to_Freq(int position);
+
+// A position from a computed value: nearest integer, halves to the even neighbour, clamped to the
+// 16-bit range; no value (0) for NaN.
+std::int16_t pos(double x);
+
+// A sensor's power limit in W as a level position in dBm: pos(10 Log10(P) + 30).
+std::int16_t LevelPosition(double powerW);
+
+// Source match from the return-loss position (tenths of a dB): 10^((-position / 10) / 20).
+double SourceMatchFromPosition(int position);
+
+// Read-out texts of the inputs.
+std::string FrequencyReadout(int position, std::string_view decimalSeparator = ".");  // "18.00 GHz"
+std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = ".");      // "0 dBm"
+std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = ".");      // "1.0 mW"
+struct ImpedanceReadouts {
+    std::string returnLoss;            // "20.0 dB"
+    std::string reflectionCoefficient; // "0.100"
+    std::string vswr;                  // "1.222" or "infinite"
+};
+ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator = ".");
+std::string HarmonicReadout(int harmonicDbc);    // "-40 dBc"
+std::string TemperatureReadout(int degrees);     // "22 °C"
+std::string FilterReadout(int filterNumber);     // "7"
+
+} // namespace tarvex

@@ -1,0 +1,1 @@
+#include "data/band_lookup.h"

@@ -1,0 +1,1 @@
+#include "data/basic_unit_data.h"

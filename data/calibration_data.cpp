@@ -1,0 +1,1 @@
+#include "data/calibration_data.h"

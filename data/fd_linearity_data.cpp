@@ -1,0 +1,1 @@
+#include "data/fd_linearity_data.h"

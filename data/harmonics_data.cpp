@@ -1,0 +1,1 @@
+#include "data/harmonics_data.h"

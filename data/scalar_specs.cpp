@@ -1,0 +1,1 @@
+#include "data/scalar_specs.h"

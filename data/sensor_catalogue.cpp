@@ -1,0 +1,1 @@
+#include "data/sensor_catalogue.h"

@@ -1,0 +1,1 @@
+#include "data/sensor_match_data.h"

@@ -1,0 +1,1 @@
+#include "data/temperature_data.h"

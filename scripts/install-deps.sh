@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's archive, every package that building, running and testing need and that
+# is not there yet. Safe to run again: it does nothing when all are present. Run as root.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake
+  make
+  g++
+  qt6-base-dev
+  # tests, sanitizers, fuzzing and benchmarks
+  libgtest-dev
+  libbenchmark-dev
+  clang
+  libclang-rt-14-dev
+  # the window's font, and a virtual display for screenshots and start-up measurements
+  fonts-liberation
+  xvfb
+  xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y "${missing[@]}"
