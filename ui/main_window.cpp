@@ -1,0 +1,6 @@
+#include "ui/main_window.h"
+
+Main::Main(QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Main"));
+}
