@@ -17,6 +17,8 @@ struct Band {
 std::optional<double> FirstBandContaining(std::span<const Band> bands, double f);
 
 // A specification without value takes part in arithmetic as 0.
-constexpr double ValueOrZero(std::optional<double> value) { return value.value_or(0.0); }
+constexpr double ValueOrZero(std::optional<double> value) {
+    return value.value_or(0.0);
+}
 
 } // namespace tarvex

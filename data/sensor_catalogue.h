@@ -10,7 +10,7 @@ namespace tarvex {
 // The Tarvex sensor family in catalogue order. TS-1xx are diode sensors, TS-2xx diode sensors for
 // high power, TS-3xx thermal sensors. Every per-sensor table tests the identifiers in this order.
 inline constexpr std::array<std::string_view, 18> kSensorModels{
-    "TS-101", "TS-102", "TS-103",  "TS-104",  "TS-105", "TS-106", "TS-107", "TS-108", "TS-109",
+    "TS-101", "TS-102",  "TS-103",  "TS-104", "TS-105", "TS-106", "TS-107", "TS-108", "TS-109",
     "TS-201", "TS-202A", "TS-202B", "TS-203", "TS-301", "TS-302", "TS-303", "TS-304", "TS-305"};
 
 // Catalogue position (0-based) of an identifier, matched exactly and case-sensitively; no value for
