@@ -12,28 +12,29 @@ namespace tarvex {
 std::optional<double> Freq_to_vsb(double frequencyGHz);
 std::optional<double> vsb_to_Freq(int position);
 
-// A position from a computed value: nearest integer, halves to the even neighbour, clamped to the
-// 16-bit range; no value (0) for NaN.
+// A position from a computed value: nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4),
+// clamped to the 16-bit range -32768 ... 32767 (infinities included); NaN gives 0.
 std::int16_t pos(double x);
 
-// A sensor's power limit in W as a level position in dBm: pos(10 Log10(P) + 30).
+// A sensor's power limit in W as a level position in dBm: pos(10 Log10(P) + 30). Defined for every P:
+// 0 gives -32768 (minus infinity clamped), a negative power or NaN gives 0.
 std::int16_t LevelPosition(double powerW);
 
 // Source match from the return-loss position (tenths of a dB): 10^((-position / 10) / 20).
 double SourceMatchFromPosition(int position);
 
-// Read-out texts of the inputs.
-std::string FrequencyReadout(int position, std::string_view decimalSeparator = ".");  // "18.00 GHz"
-std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = ".");      // "0 dBm"
-std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = ".");      // "1.0 mW"
+// Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
+std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"
+std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = ".");     // "0 dBm"
+std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = ".");     // "1.0 mW"
 struct ImpedanceReadouts {
     std::string returnLoss;            // "20.0 dB"
     std::string reflectionCoefficient; // "0.100"
     std::string vswr;                  // "1.222" or "infinite"
 };
 ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator = ".");
-std::string HarmonicReadout(int harmonicDbc);    // "-40 dBc"
-std::string TemperatureReadout(int degrees);     // "22 °C"
-std::string FilterReadout(int filterNumber);     // "7"
+std::string HarmonicReadout(int harmonicDbc); // "-40 dBc"
+std::string TemperatureReadout(int degrees);  // "22 °C"
+std::string FilterReadout(int filterNumber);  // "7"
 
 } // namespace tarvex
