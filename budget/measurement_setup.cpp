@@ -1,1 +1,16 @@
-// to be written
+#include "budget/measurement_setup.h"
+
+#include <cmath>
+
+namespace tarvex {
+
+double PowerW(int levelDbm) {
+    // In double from the start: level - 30 must not overflow for extreme integers.
+    return std::pow(10.0, (static_cast<double>(levelDbm) - 30.0) / 10.0);
+}
+
+MismatchMode MismatchModeFromCaption(std::string_view caption) {
+    return caption == kMismatchProbableCaption ? MismatchMode::probable : MismatchMode::conservative;
+}
+
+} // namespace tarvex

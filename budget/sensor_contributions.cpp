@@ -1,1 +1,90 @@
-// to be written
+#include "budget/calculators.h"
+
+#include "data/band_lookup.h"
+#include "data/calibration_data.h"
+#include "data/fd_linearity_data.h"
+#include "data/scalar_specs.h"
+#include "data/sensor_catalogue.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace tarvex {
+
+namespace {
+
+// Level change in dB when an additive power error of errorW adds to the measured power P.
+double AdditivePowerErrorDb(double errorW, double powerW) {
+    return 10.0 * Log10(1.0 + errorW / powerW);
+}
+
+struct ResolutionStep {
+    std::string_view text;
+    double stepDb;
+};
+
+// The display resolutions offered, tested in this order.
+constexpr std::array<ResolutionStep, 3> kResolutionSteps{{
+    {"0.1 dB", 0.1},
+    {"0.01 dB", 0.01},
+    {"0.001 dB", 0.001},
+}};
+
+std::optional<double> ResolutionStepDb(std::string_view resolution) {
+    for (const ResolutionStep& step : kResolutionSteps) {
+        if (step.text == resolution) {
+            return step.stepDb;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The calibration table holds expanded uncertainties (k = 2).
+double Calc_u_cal(std::string_view sensor, double frequency, int level) {
+    const double c = ValueOrZero(SensorCalUncertainty(sensor, frequency, level));
+    return c / std::sqrt(4.0);
+}
+
+// The zero drift is an additive power error relative to the measured power.
+double Calc_u_drift(std::string_view sensor, int level) {
+    const double z = ValueOrZero(SensorZeroDrift(sensor));
+    const double p = PowerW(level);
+    return AdditivePowerErrorDb(z, p) / std::sqrt(4.0);
+}
+
+// The sensor noise scaled by the filter factor is an additive power error like the zero drift.
+double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
+    const double f = ValueOrZero(FilterNoiseFactor(filterNumber));
+    const double n = ValueOrZero(SensorNoise(sensor));
+    const double noiseW = n * f;
+    const double p = PowerW(level);
+    return AdditivePowerErrorDb(noiseW, p) / std::sqrt(4.0);
+}
+
+double Calc_u_lin(std::string_view sensor) {
+    const double l = ValueOrZero(SensorLinearity(sensor));
+    return l / std::sqrt(4.0);
+}
+
+// Rectangular distribution over one display step: half a step divided by sqrt(3).
+double Calc_u_res(std::string_view resolution) {
+    const double r = ValueOrZero(ResolutionStepDb(resolution));
+    return (r / 2.0) / std::sqrt(3.0);
+}
+
+double Calc_u_P_Coeff(std::string_view sensor, int level) {
+    const double p = PowerW(level);
+    const double k = ValueOrZero(SensorPowerCoeff(sensor));
+    return (k * p) / std::sqrt(4.0);
+}
+
+// The error itself in dB, not a standard uncertainty: the evaluation halves it when it is systematic.
+double Calc_fd_Lin(std::string_view sensor, double frequency, int level) {
+    const double e = ValueOrZero(SensorFdLinearity(sensor, frequency, level));
+    return 10.0 * Log10(1.0 + e / 100.0);
+}
+
+} // namespace tarvex
