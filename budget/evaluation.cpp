@@ -1,1 +1,30 @@
-// to be written
+#include "budget/calculators.h"
+#include "budget/uncertainty_budget.h"
+
+namespace tarvex {
+
+PerContribution<double> EvaluateContributions(const MeasurementSetup& setup) {
+    PerContribution<double> u{};
+    u[Index(Contribution::cal)] = Calc_u_cal(setup.sensor, setup.frequency, setup.level);
+    u[Index(Contribution::drift)] = Calc_u_drift(setup.sensor, setup.level);
+    u[Index(Contribution::noise)] = Calc_u_noise(setup.sensor, setup.level, setup.filterNumber);
+    u[Index(Contribution::lin)] = Calc_u_lin(setup.sensor);
+    u[Index(Contribution::temp)] = Calc_u_temp(setup.sensor, setup.tempMin, setup.tempMax);
+    u[Index(Contribution::GG)] = Calc_u_GG(setup.basicUnit, setup.tempMin, setup.tempMax);
+    u[Index(Contribution::res)] = Calc_u_res(setup.resolution);
+    u[Index(Contribution::M)] =
+        Calc_u_M(setup.sensor, setup.frequency, setup.sourceMatch, setup.mismatchMode);
+    u[Index(Contribution::P_Coeff)] = Calc_u_P_Coeff(setup.sensor, setup.level);
+    u[Index(Contribution::fd_Lin)] = Calc_fd_Lin(setup.sensor, setup.frequency, setup.level);
+    u[Index(Contribution::Harmonics2f)] = Calc_u_Harmonics2f(setup.sensor, setup.powerW, setup.harmonic2f);
+    u[Index(Contribution::Harmonics3f)] = Calc_u_Harmonics3f(setup.sensor, setup.powerW, setup.harmonic3f);
+    return u;
+}
+
+// The systematic error is the unhalved fd_Lin contribution: the lookups are pure, so evaluating
+// Calc_fd_Lin a second time for the systematic-error label would give the same number.
+UncertaintyBudget EvaluateBudget(const MeasurementSetup& setup) {
+    return CombineBudget(EvaluateContributions(setup), setup.include, setup.fdLinSystematic);
+}
+
+} // namespace tarvex
