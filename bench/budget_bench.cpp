@@ -1,0 +1,61 @@
+// Time of one budget evaluation, and of an evaluation with the texts of the fifteen result labels, for
+// the window's start state (thermal sensor) and for a diode sensor in its bilinear fd-linearity cell.
+#include "budget/presentation.h"
+#include "budget/uncertainty_budget.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using tarvex::MeasurementSetup;
+
+// TS-301 on BX-20 at 18 GHz and 0 dBm, return loss 20 dB, filter 7, 22 ... 24 °C, everything ticked.
+MeasurementSetup StartState() {
+    MeasurementSetup setup;
+    setup.sensor = "TS-301";
+    setup.basicUnit = "BX-20";
+    setup.frequency = 18.0;
+    setup.level = 0;
+    setup.powerW = 0.001;
+    setup.filterNumber = 7;
+    setup.sourceMatch = 0.1;
+    setup.resolution = "0.01 dB";
+    return setup;
+}
+
+// TS-106 at 20 GHz and 8 dBm: the fd linearity is interpolated inside a grid cell, and both harmonics
+// contribute.
+MeasurementSetup DiodeState() {
+    MeasurementSetup setup = StartState();
+    setup.sensor = "TS-106";
+    setup.frequency = 20.0;
+    setup.level = 8;
+    setup.powerW = 0.00630957344480193;
+    setup.fdLinSystematic = true;
+    return setup;
+}
+
+void BM_Evaluate(benchmark::State& state, MeasurementSetup setup) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(setup);
+        tarvex::UncertaintyBudget budget = tarvex::EvaluateBudget(setup);
+        benchmark::DoNotOptimize(budget);
+    }
+}
+
+void BM_EvaluateAndPresent(benchmark::State& state, MeasurementSetup setup, tarvex::ResultUnit unit) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(setup);
+        tarvex::ResultTexts texts = tarvex::PresentBudget(tarvex::EvaluateBudget(setup), unit);
+        benchmark::DoNotOptimize(texts);
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(BM_Evaluate, StartState, StartState());
+BENCHMARK_CAPTURE(BM_Evaluate, DiodeTS106, DiodeState());
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_dB, StartState(), tarvex::ResultUnit::dB);
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_percent, StartState(), tarvex::ResultUnit::percent);
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, DiodeTS106_dB, DiodeState(), tarvex::ResultUnit::dB);
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, DiodeTS106_percent, DiodeState(), tarvex::ResultUnit::percent);
