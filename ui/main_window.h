@@ -1,12 +1,141 @@
 #pragma once
 
+#include "budget/contribution.h"
+#include "budget/measurement_setup.h"
+
 #include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <string>
+
+class About;
+class ClickableLabel;
+class PositionScrollBar;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class SelectionList;
 
 // The program's single working window. Constructing it loads it: every control is created and the
 // start sequence runs, while the window stays hidden until the splash hands over.
+//
+// How an input reaches the results: every control's change, click or selection runs its handler, which
+// refreshes the input's read-out and then calls Show_MU. Show_MU reads all controls afresh into a
+// MeasurementSetup, evaluates the budget in the core library and writes the fifteen result labels. The
+// window keeps no state besides its controls, the mismatch caption of lbl_IQ_M and flag_fd_lin_sys.
 class Main : public QMainWindow {
     Q_OBJECT
+    // Whether the frequency-dependent linearity error is treated as systematic (read-only, for scripts).
+    Q_PROPERTY(bool flag_fd_lin_sys READ fdLinSystematic)
 
 public:
     explicit Main(QWidget* parent = nullptr);
+    ~Main() override;
+
+    bool fdLinSystematic() const { return flag_fd_lin_sys; }
+
+    // The inputs of one evaluation as the controls hold them now.
+    tarvex::MeasurementSetup ReadSetup() const;
+
+private:
+    // Creation (main_window_layout.cpp).
+    void createWidgets();
+    void createInputArea(QWidget* client);
+    void createResultTable(QWidget* client);
+    void createMenus();
+    void setKeyboardOrder();
+
+    // Wiring and start (main_window.cpp).
+    void createConnections();
+    void Form_Load();
+
+    // Input handlers (main_window_handlers.cpp).
+    void lstMeßkopf_Click();
+    void vsbFrequenz_Change();
+    void vsbPegel_Change();
+    void vsbAnpassung_Change();
+    void vsbFilter_Change();
+    void vsbHarmonics2f_Change();
+    void vsbHarmonics3f_Change();
+    void vsbTemp_min_Change();
+    void vsbTemp_max_Change();
+    void UpdateSensorRange();
+
+    // Settings and units (main_window_settings.cpp).
+    void mnuEnd_Click();
+    void frmInfo_Click();
+    void SetMismatchCaption(const QString& caption);
+    void lbl_IQ_M_Click();
+    void SetLinearitySystematic(bool systematic);
+    void lbl_fd_Lin_Click();
+    void opt_unit_db_Click();
+    void opt_unit_percent_Click();
+
+    // Read-outs and evaluation (main_window_display.cpp).
+    void ShowFrequenz();
+    void ShowPegel();
+    void ShowImpedanz();
+    void ShowHarmonics2f();
+    void ShowHarmonics3f();
+    void ShowSystematicError();
+    void Show_MU();
+    std::string DecimalSeparator() const;
+
+    // Input area.
+    SelectionList* lstGrundgerät = nullptr;
+    SelectionList* lstResolution = nullptr;
+    SelectionList* lstMeßkopf = nullptr;
+    PositionScrollBar* vsbTemp_min = nullptr;
+    PositionScrollBar* vsbTemp_max = nullptr;
+    PositionScrollBar* vsbAnpassung = nullptr;
+    PositionScrollBar* vsbPegel = nullptr;
+    PositionScrollBar* vsbFrequenz = nullptr;
+    PositionScrollBar* vsbFilter = nullptr;
+    PositionScrollBar* vsbHarmonics2f = nullptr;
+    PositionScrollBar* vsbHarmonics3f = nullptr;
+    QLabel* lbl_Temp_Min = nullptr;
+    QLabel* lbl_Temp_Max = nullptr;
+    QLabel* lbl_Return_Loss = nullptr;
+    QLabel* lbl_Reflexions_Faktor = nullptr;
+    QLabel* lbl_VSWR = nullptr;
+    QLabel* lbl_Level = nullptr;
+    QLabel* lbl_Power = nullptr;
+    QLabel* lbl_Frequency = nullptr;
+    QLabel* lbl_Filter = nullptr;
+    QLabel* lbl_Harmonics_2f = nullptr;
+    QLabel* lbl_Harmonics_3f = nullptr;
+
+    // Result table.
+    QFrame* Frame1 = nullptr;
+    ClickableLabel* lbl_IQ_M = nullptr;
+    ClickableLabel* lbl_fd_Lin = nullptr;
+    tarvex::PerContribution<QLabel*> m_valueLabels{};     // lbl_u_<key>, evaluation order
+    tarvex::PerContribution<QCheckBox*> m_includeBoxes{}; // chk_..., evaluation order
+    QLabel* lbl_uc = nullptr;
+    QLabel* lbl_MU_txt = nullptr;
+    QLabel* lbl_MU = nullptr;
+    QLabel* lbl_Systematic_error_txt = nullptr;
+    QLabel* lbl_Systematic_Error = nullptr;
+    QRadioButton* opt_unit_db = nullptr;
+    QRadioButton* opt_unit_percent = nullptr;
+
+    // Menus.
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuMenue = nullptr;
+    QMenu* mnu_Info = nullptr;
+    QAction* mnuEnd = nullptr;
+    QAction* mnuSensor_Match_Conservative = nullptr;
+    QAction* mnuSensor_Match_Probable = nullptr;
+    QAction* mnufd_Lin_sys = nullptr;
+    QAction* mnufd_Lin_nonsys = nullptr;
+    QAction* frmInfo = nullptr;
+
+    QPointer<About> m_about;
+
+    // The frequency-dependent linearity error is treated as systematic.
+    bool flag_fd_lin_sys = false;
 };

@@ -1,0 +1,87 @@
+// Writes PNG screenshots of the main window in three states: as it opens, in percent with the
+// systematic-error row, and with the conservative mismatch. The controls are driven by their object
+// names, as a user would drive them.
+//
+//   tarvex_screenshots [output-directory]      writes the PNGs (default: docs), offscreen or on a display
+//   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
+
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+struct Shot {
+    const char* file;
+    std::function<void(Main&)> prepare;
+};
+
+void Trigger(Main& window, const char* actionName) {
+    if (auto* action = window.findChild<QAction*>(QString::fromLatin1(actionName))) {
+        action->trigger();
+    }
+}
+
+void Click(Main& window, const char* buttonName) {
+    if (auto* button = window.findChild<QRadioButton*>(QString::fromLatin1(buttonName))) {
+        button->click();
+    }
+}
+
+bool WriteShot(const Shot& shot, const QDir& directory) {
+    Main window;
+    shot.prepare(window);
+    window.show();
+    QApplication::processEvents();
+    const QString path = directory.filePath(QString::fromLatin1(shot.file));
+    const bool written = window.grab().save(path, "PNG");
+    std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+    return written;
+}
+
+int ShowForGrab(int seconds) {
+    Main window;
+    window.move(0, 0);
+    window.show();
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--show")) {
+        return ShowForGrab(arguments.at(2).toInt());
+    }
+
+    const QDir directory(arguments.size() >= 2 ? arguments.at(1) : QStringLiteral("docs"));
+    const Shot shots[] = {
+        {"main-window.png", [](Main&) {}},
+        {"main-window-percent-systematic.png",
+         [](Main& window) {
+             Click(window, "opt_unit_percent");
+             Trigger(window, "mnufd_Lin_sys");
+         }},
+        {"main-window-conservative.png",
+         [](Main& window) { Trigger(window, "mnuSensor_Match_Conservative"); }},
+    };
+    bool allWritten = true;
+    for (const Shot& shot : shots) {
+        allWritten = WriteShot(shot, directory) && allWritten;
+    }
+    return allWritten ? 0 : 1;
+}

@@ -1,0 +1,100 @@
+// Read-outs of the inputs and the evaluation of the whole budget into the result table.
+
+#include "ui/main_window.h"
+
+#include "budget/presentation.h"
+#include "budget/uncertainty_budget.h"
+#include "budget/value_mappings.h"
+#include "ui/clickable_label.h"
+#include "ui/position_scroll_bar.h"
+#include "ui/selection_list.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+// Read-outs follow the user's locale for the decimal separator.
+std::string Main::DecimalSeparator() const {
+    return QLocale().decimalPoint().toStdString();
+}
+
+void Main::ShowFrequenz() {
+    lbl_Frequency->setText(FromUtf8(tarvex::FrequencyReadout(vsbFrequenz->value(), DecimalSeparator())));
+}
+
+void Main::ShowPegel() {
+    const std::string separator = DecimalSeparator();
+    lbl_Level->setText(FromUtf8(tarvex::LevelReadout(vsbPegel->value(), separator)));
+    lbl_Power->setText(FromUtf8(tarvex::PowerReadout(vsbPegel->value(), separator)));
+}
+
+void Main::ShowImpedanz() {
+    const tarvex::ImpedanceReadouts readouts =
+        tarvex::ImpedanceReadout(vsbAnpassung->value(), DecimalSeparator());
+    lbl_Return_Loss->setText(FromUtf8(readouts.returnLoss));
+    lbl_Reflexions_Faktor->setText(FromUtf8(readouts.reflectionCoefficient));
+    lbl_VSWR->setText(FromUtf8(readouts.vswr));
+}
+
+void Main::ShowHarmonics2f() {
+    lbl_Harmonics_2f->setText(FromUtf8(tarvex::HarmonicReadout(vsbHarmonics2f->value())));
+}
+
+void Main::ShowHarmonics3f() {
+    lbl_Harmonics_3f->setText(FromUtf8(tarvex::HarmonicReadout(vsbHarmonics3f->value())));
+}
+
+// The systematic-error row shows only while the linearity error is ticked and treated as systematic.
+void Main::ShowSystematicError() {
+    const bool show =
+        m_includeBoxes[tarvex::Index(tarvex::Contribution::fd_Lin)]->isChecked() && flag_fd_lin_sys;
+    lbl_Systematic_error_txt->setVisible(show);
+    lbl_Systematic_Error->setVisible(show);
+}
+
+tarvex::MeasurementSetup Main::ReadSetup() const {
+    tarvex::MeasurementSetup setup;
+    setup.frequency = tarvex::vsb_to_Freq(vsbFrequenz->value()).value_or(0.0);
+    setup.level = vsbPegel->value();
+    setup.powerW = tarvex::PowerW(setup.level);
+    setup.sensor = lstMeßkopf->selectedText().toStdString();
+    setup.basicUnit = lstGrundgerät->selectedText().toStdString();
+    setup.filterNumber = vsbFilter->value();
+    setup.tempMin = vsbTemp_min->value();
+    setup.tempMax = vsbTemp_max->value();
+    setup.sourceMatch = tarvex::SourceMatchFromPosition(vsbAnpassung->value());
+    setup.resolution = lstResolution->selectedText().toStdString();
+    setup.harmonic2f = vsbHarmonics2f->value();
+    setup.harmonic3f = vsbHarmonics3f->value();
+    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
+        setup.include[i] = m_includeBoxes[i]->isChecked() ? 1 : 0;
+    }
+    setup.unit = opt_unit_percent->isChecked() ? tarvex::ResultUnit::percent : tarvex::ResultUnit::dB;
+    setup.mismatchMode = tarvex::MismatchModeFromCaption(lbl_IQ_M->text().toStdString());
+    setup.fdLinSystematic = flag_fd_lin_sys;
+    return setup;
+}
+
+// Evaluates the budget of the inputs as they stand and writes all fifteen result labels, then shows or
+// hides the systematic-error row. Nothing is kept between evaluations.
+void Main::Show_MU() {
+    const tarvex::MeasurementSetup setup = ReadSetup();
+    const tarvex::ResultTexts texts =
+        tarvex::PresentBudget(tarvex::EvaluateBudget(setup), setup.unit, DecimalSeparator());
+    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
+        m_valueLabels[i]->setText(FromUtf8(texts.u[i]));
+    }
+    lbl_uc->setText(FromUtf8(texts.uc));
+    lbl_MU->setText(FromUtf8(texts.MU));
+    lbl_Systematic_Error->setText(FromUtf8(texts.systematicError));
+    ShowSystematicError();
+}

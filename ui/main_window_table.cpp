@@ -1,0 +1,274 @@
+// Creation of the result table, the menus and the keyboard order of the main window.
+
+#include "ui/clickable_label.h"
+#include "ui/main_window.h"
+#include "ui/position_scroll_bar.h"
+#include "ui/twip_layout.h"
+
+#include "ui/selection_list.h"
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include <array>
+
+namespace {
+
+using tarvex::Contribution;
+using tarvex::Index;
+using tarvex::kContributions;
+using twips::Rect;
+
+// Columns of the table, as left and width in twips inside Frame1.
+constexpr int kCaptionLeft = 1800;
+constexpr int kCaptionWidth = 2655;
+constexpr int kValueLeft = 4440;
+constexpr int kValueWidth = 1095;
+constexpr int kCheckLeft = 5640;
+constexpr int kWideCaptionLeft = 1080; // the expanded-uncertainty and systematic-error captions
+constexpr int kWideCaptionWidth = 3375;
+constexpr int kLineHeight = 255;
+constexpr int kBoxSize = 255;
+
+// Contribution rows: first top and pitch, which leaves neighbouring cells one shared border line.
+constexpr int kFirstRowTop = 720;
+constexpr int kRowPitch = 240;
+
+constexpr int kUncertaintyTop = 3720;
+constexpr int kUnitHeadingTop = 3840;
+constexpr int kExpandedTop = 4080;
+constexpr int kSystematicTop = 4320;
+constexpr int kDbLeft = 5760;
+constexpr int kPercentLeft = 6240;
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QLabel* MakeCell(QLabel* label, const QString& name, const QString& text, Rect rect, Qt::Alignment alignment,
+                 bool bold = false) {
+    label->setObjectName(name);
+    label->setGeometry(twips::ToPixels(rect, true));
+    label->setText(text);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(alignment);
+    if (alignment & Qt::AlignLeft) {
+        label->setIndent(3);
+    }
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+constexpr Qt::Alignment kCaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+
+} // namespace
+
+void Main::createResultTable(QWidget* client) {
+    Frame1 = new QFrame(client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twips::ToPixels(Rect{120, 3480, 6855, 4695}, false));
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken); // etched, as a frame without caption
+
+    MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Influence_Quantity"),
+             QStringLiteral("Influence Quantity"), {kCaptionLeft, 240, kCaptionWidth, 495}, Qt::AlignCenter,
+             true);
+    QLabel* uncertaintyHeading = MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Standard_Uncertainty"),
+                                          QStringLiteral("Standard Uncertainty"),
+                                          {kValueLeft, 240, kValueWidth, 495}, Qt::AlignCenter, true);
+    uncertaintyHeading->setWordWrap(true);
+
+    // Rows on screen; Label28 appears twice in the drawing (index 0 and 2): the second is Label28_2.
+    struct Row {
+        const char* captionName;
+        Contribution key;
+        ClickableLabel* Main::*clickable;
+    };
+    constexpr std::array<Row, tarvex::kContributionCount> rows{{
+        {"Label11", Contribution::cal, nullptr},
+        {"Label12", Contribution::noise, nullptr},
+        {"Label13", Contribution::drift, nullptr},
+        {"Label14", Contribution::lin, nullptr},
+        {"lbl_IQ_M", Contribution::M, &Main::lbl_IQ_M},
+        {"Label16", Contribution::temp, nullptr},
+        {"Label17", Contribution::GG, nullptr},
+        {"Label18", Contribution::res, nullptr},
+        {"Label1", Contribution::P_Coeff, nullptr},
+        {"lbl_fd_Lin", Contribution::fd_Lin, &Main::lbl_fd_Lin},
+        {"Label28", Contribution::Harmonics2f, nullptr},
+        {"Label28_2", Contribution::Harmonics3f, nullptr},
+    }};
+    int top = kFirstRowTop;
+    for (const Row& row : rows) {
+        const tarvex::ContributionInfo& info = kContributions[Index(row.key)];
+        const QString caption = Text(info.caption);
+        QLabel* captionLabel = nullptr;
+        if (row.clickable != nullptr) {
+            auto* clickable = new ClickableLabel(Frame1);
+            this->*row.clickable = clickable;
+            captionLabel = clickable;
+        } else {
+            captionLabel = new QLabel(Frame1);
+        }
+        MakeCell(captionLabel, Text(row.captionName), caption,
+                 {kCaptionLeft, top, kCaptionWidth, kLineHeight}, kCaptionAlignment);
+
+        QLabel* value = MakeCell(new QLabel(Frame1), Text(info.valueLabel), QString(),
+                                 {kValueLeft, top, kValueWidth, kLineHeight}, Qt::AlignCenter);
+        value->setAccessibleName(caption);
+        m_valueLabels[Index(row.key)] = value;
+
+        auto* box = new QCheckBox(Frame1);
+        box->setObjectName(Text(info.checkBox));
+        box->setGeometry(twips::ToPixels(Rect{kCheckLeft, top, kBoxSize, kBoxSize}, false));
+        box->setChecked(true);
+        box->setAccessibleName(caption);
+        box->setAccessibleDescription(QStringLiteral("Include in the combined uncertainty"));
+        m_includeBoxes[Index(row.key)] = box;
+        top += kRowPitch;
+    }
+    lbl_IQ_M->setAccessibleDescription(QStringLiteral("Click to switch between probable and conservative"));
+    lbl_fd_Lin->setAccessibleDescription(
+        QStringLiteral("Click to switch between statistical and systematic"));
+
+    MakeCell(new QLabel(Frame1), QStringLiteral("Label19"), QStringLiteral("Combined Standard Uncertainty"),
+             {kCaptionLeft, kUncertaintyTop, kCaptionWidth, kLineHeight}, kCaptionAlignment);
+    lbl_uc = MakeCell(new QLabel(Frame1), QStringLiteral("lbl_uc"), QString(),
+                      {kValueLeft, kUncertaintyTop, kValueWidth, kLineHeight}, Qt::AlignCenter);
+    lbl_uc->setAccessibleName(QStringLiteral("Combined Standard Uncertainty"));
+
+    // Unit headings above the option buttons: captions, not table cells, so without border.
+    struct UnitColumn {
+        const char* headingName;
+        const char* heading;
+        QRadioButton* Main::*button;
+        const char* buttonName;
+        const char* description;
+        int left;
+    };
+    const std::array<UnitColumn, 2> units{{
+        {"Label4", "dB", &Main::opt_unit_db, "opt_unit_db", "Results in dB, of level", kDbLeft},
+        {"Label5", "%", &Main::opt_unit_percent, "opt_unit_percent", "Results in percent, of power",
+         kPercentLeft},
+    }};
+    for (const UnitColumn& unit : units) {
+        auto* heading = new QLabel(Text(unit.heading), Frame1);
+        heading->setObjectName(Text(unit.headingName));
+        heading->setGeometry(twips::ToPixels(
+            Rect{unit.left, kUnitHeadingTop, kBoxSize, kExpandedTop - kUnitHeadingTop}, false));
+        heading->setAlignment(Qt::AlignCenter);
+        auto* button = new QRadioButton(Frame1);
+        button->setObjectName(Text(unit.buttonName));
+        button->setGeometry(twips::ToPixels(Rect{unit.left, kExpandedTop, kBoxSize, kBoxSize}, false));
+        button->setAccessibleName(Text(unit.heading));
+        button->setAccessibleDescription(Text(unit.description));
+        this->*unit.button = button;
+    }
+    opt_unit_db->setChecked(true);
+
+    lbl_MU_txt =
+        MakeCell(new QLabel(Frame1), QStringLiteral("lbl_MU_txt"),
+                 QStringLiteral("Expanded Uncertainty of Level (k=2)"),
+                 {kWideCaptionLeft, kExpandedTop, kWideCaptionWidth, kLineHeight}, kCaptionAlignment, true);
+    lbl_MU = MakeCell(new QLabel(Frame1), QStringLiteral("lbl_MU"), QString(),
+                      {kValueLeft, kExpandedTop, kValueWidth, kLineHeight}, Qt::AlignCenter, true);
+    lbl_MU->setAccessibleName(lbl_MU_txt->text());
+
+    lbl_Systematic_error_txt =
+        MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Systematic_error_txt"),
+                 QStringLiteral("Systematic Error of Level"),
+                 {kWideCaptionLeft, kSystematicTop, kWideCaptionWidth, kLineHeight}, kCaptionAlignment, true);
+    lbl_Systematic_Error =
+        MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Systematic_Error"), QString(),
+                 {kValueLeft, kSystematicTop, kValueWidth, kLineHeight}, Qt::AlignCenter, true);
+    lbl_Systematic_Error->setAccessibleName(lbl_Systematic_error_txt->text());
+    lbl_Systematic_error_txt->setVisible(false);
+    lbl_Systematic_Error->setVisible(false);
+}
+
+void Main::createMenus() {
+    struct Title {
+        QMenu* Main::*menu;
+        const char* name;
+        const char* text;
+    };
+    const std::array<Title, 3> titles{{
+        {&Main::mnuFile, "mnuFile", "&File"},
+        {&Main::mnuMenue, "mnuMenue", "&Settings"},
+        {&Main::mnu_Info, "mnu_Info", "&Info"},
+    }};
+    for (const Title& title : titles) {
+        QMenu* menu = menuBar()->addMenu(Text(title.text));
+        menu->setObjectName(Text(title.name));
+        this->*title.menu = menu;
+    }
+
+    struct Item {
+        QMenu* Main::*menu;
+        QAction* Main::*action;
+        const char* name;
+        const char* text;
+    };
+    const std::array<Item, 6> items{{
+        {&Main::mnuFile, &Main::mnuEnd, "mnuEnd", "&End"},
+        {&Main::mnuMenue, &Main::mnuSensor_Match_Conservative, "mnuSensor_Match_Conservative",
+         "Sensor Match (&conservative)"},
+        {&Main::mnuMenue, &Main::mnuSensor_Match_Probable, "mnuSensor_Match_Probable",
+         "Sensor Match (&probable)"},
+        {&Main::mnuMenue, &Main::mnufd_Lin_sys, "mnufd_Lin_sys",
+         "Frequency dep. Linearity Error: systematic"},
+        {&Main::mnuMenue, &Main::mnufd_Lin_nonsys, "mnufd_Lin_nonsys",
+         "Frequency dep. Linearity Error: statistical"},
+        {&Main::mnu_Info, &Main::frmInfo, "frmInfo", "About"},
+    }};
+    for (const Item& item : items) {
+        QAction* action = (this->*item.menu)->addAction(Text(item.text));
+        action->setObjectName(Text(item.name));
+        this->*item.action = action;
+    }
+}
+
+void Main::setKeyboardOrder() {
+    auto box = [this](Contribution key) -> QWidget* { return m_includeBoxes[Index(key)]; };
+    const std::array<QWidget*, 25> order{
+        lstGrundgerät,
+        vsbAnpassung,
+        vsbPegel,
+        vsbFrequenz,
+        lstMeßkopf,
+        vsbFilter,
+        vsbHarmonics3f,
+        vsbHarmonics2f,
+        lstResolution,
+        vsbTemp_max,
+        vsbTemp_min,
+        box(Contribution::cal),
+        box(Contribution::noise),
+        box(Contribution::drift),
+        box(Contribution::M),
+        box(Contribution::lin),
+        box(Contribution::res),
+        box(Contribution::fd_Lin),
+        box(Contribution::P_Coeff),
+        box(Contribution::GG),
+        box(Contribution::Harmonics2f),
+        box(Contribution::Harmonics3f),
+        box(Contribution::temp),
+        opt_unit_db,
+        opt_unit_percent,
+    };
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
