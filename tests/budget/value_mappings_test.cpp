@@ -70,24 +70,13 @@ struct PosCase {
     std::int16_t expected;
 };
 
-TEST(PositionRounding, HalvesGoToTheEvenNeighbour) {
-    const PosCase cases[] = {{0.5, 0},         {1.5, 2},
-                             {2.5, 2},         {3.5, 4},
-                             {-0.5, 0},        {-1.5, -2},
-                             {-2.5, -2},       {0.49999, 0},
-                             {0.50001, 1},     {13.0103, 13},
-                             {44.7712, 45},    {-66.9897, -67},
-                             {-1818.4, -1818}, {2667.9999999, 2668}};
-    for (const PosCase& c : cases) {
-        SCOPED_TRACE(c.x);
-        EXPECT_EQ(pos(c.x), c.expected);
-    }
-}
-
-TEST(PositionRounding, ClampsToSixteenBitsAndMapsNaNToZero) {
-    const PosCase cases[] = {{32767.0, 32767}, {32767.4, 32767}, {32767.6, 32767},   {40000.0, 32767},
-                             {1e300, 32767},   {kInf, 32767},    {-32768.0, -32768}, {-32768.5, -32768},
-                             {-1e300, -32768}, {-kInf, -32768},  {kNaN, 0},          {-kNaN, 0}};
+// Halves to the even neighbour, then the 16-bit clamp; NaN has no position and gives 0.
+TEST(PositionRounding, NearestEvenClampedToSixteenBits) {
+    const PosCase cases[] = {
+        {0.5, 0},      {1.5, 2},           {2.5, 2},        {-0.5, 0},        {-1.5, -2},
+        {0.50001, 1},  {44.7712, 45},      {-66.9897, -67}, {32767.4, 32767}, {32767.6, 32767},
+        {kInf, 32767}, {-32768.5, -32768}, {-kInf, -32768}, {kNaN, 0},
+    };
     for (const PosCase& c : cases) {
         SCOPED_TRACE(c.x);
         EXPECT_EQ(pos(c.x), c.expected);
@@ -133,7 +122,7 @@ TEST(SourceMatch, ReturnLossPositionToReflectionCoefficient) {
     const struct {
         int position;
         double expected;
-    } cases[] = {{0, 1.0}, {60, 0.501187}, {200, 0.1}, {400, 0.01}, {600, 0.001}};
+    } cases[] = {{0, 1.0}, {60, 0.501187}, {200, 0.1}, {600, 0.001}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.position);
         EXPECT_NEAR(SourceMatchFromPosition(c.position), c.expected, c.expected * 1e-6);
@@ -160,12 +149,10 @@ TEST(Readouts, Frequency) {
 
 TEST(Readouts, PowerDecadeBoundariesBelongToTheRowAbove) {
     const ReadoutCase cases[] = {
-        {45, ".", "31623 mW"},     {10, ".", "10 mW"},        {9, ".", "7.9 mW"},
-        {0, ".", "1.0 mW"},        {-1, ".", "794 \u00b5W"},  {-20, ".", "10 \u00b5W"},
-        {-21, ".", "7.9 \u00b5W"}, {-30, ".", "1.0 \u00b5W"}, {-31, ".", "794 nW"},
-        {-50, ".", "10 nW"},       {-51, ".", "7.9 nW"},      {-60, ".", "1.0 nW"},
-        {-61, ".", "794 pW"},      {-70, ".", "100 pW"},      {-32768, ".", "0 pW"},
-        {0, ",", "1,0 mW"},        {-25, ",", "3,2 \u00b5W"},
+        {45, ".", "31623 mW"},     {10, ".", "10 mW"},       {9, ".", "7.9 mW"},        {0, ".", "1.0 mW"},
+        {-1, ".", "794 \u00b5W"},  {-20, ".", "10 \u00b5W"}, {-30, ".", "1.0 \u00b5W"}, {-50, ".", "10 nW"},
+        {-60, ".", "1.0 nW"},      {-61, ".", "794 pW"},     {-70, ".", "100 pW"},      {-32768, ".", "0 pW"},
+        {-25, ",", "3,2 \u00b5W"},
     };
     for (const ReadoutCase& c : cases) {
         SCOPED_TRACE(c.input);
@@ -195,14 +182,10 @@ TEST(Readouts, Impedance) {
 }
 
 TEST(Readouts, WholeNumberInputs) {
-    EXPECT_EQ(LevelReadout(0), "0 dBm");
     EXPECT_EQ(LevelReadout(-30, ","), "-30 dBm");
     EXPECT_EQ(HarmonicReadout(-40), "-40 dBc");
-    EXPECT_EQ(HarmonicReadout(0), "0 dBc");
     EXPECT_EQ(TemperatureReadout(22), "22 \u00b0C");
-    EXPECT_EQ(TemperatureReadout(-5), "-5 \u00b0C");
     EXPECT_EQ(FilterReadout(7), "7");
-    EXPECT_EQ(FilterReadout(12), "12");
 }
 
 } // namespace
