@@ -18,6 +18,12 @@ packages=(
   fonts-liberation
   xvfb
   xauth
+  # desktop entry and metainfo checks, the Debian package, the start-up benchmark
+  desktop-file-utils
+  appstream
+  dpkg-dev
+  file
+  time
 )
 
 missing=()

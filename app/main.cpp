@@ -1,0 +1,26 @@
+// Starts the program: the splash window creates the main window and hands over to it. The program ends
+// when its last window closes, or at once with File > End.
+
+#include "ui/startbild.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tarvex"));
+    QApplication::setOrganizationDomain(QStringLiteral("tarvex.org"));
+    QApplication::setApplicationName(QStringLiteral("Tarvex Measurement Uncertainty Analysis"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.UncertaintyAnalysis"));
+
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/tarvex/tarvex-uncertainty-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/tarvex/tarvex-uncertainty-32.png"), QSize(32, 32));
+    QApplication::setWindowIcon(icon);
+
+    auto* splash = new Startbild; // closes and deletes itself when it hands over
+    splash->show();
+    return QApplication::exec();
+}

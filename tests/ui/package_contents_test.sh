@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a built tree and checks that it holds the program, the desktop entry,
+# the metainfo and the three icons, and that it declares the Qt libraries and the X11 platform plugin.
+# Usage: package_contents_test.sh BUILD_DIR
+set -euo pipefail
+build_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log"
+    exit 1
+}
+package=$(ls "$work"/tarvex-uncertainty_*.deb)
+contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
+depends=$(dpkg-deb -f "$package" Depends)
+
+failures=0
+expect() { # what, haystack, needle
+    if grep -qF -- "$3" <<<"$2"; then
+        echo "ok: $1 $3"
+    else
+        echo "MISSING: $1 $3"
+        failures=$((failures + 1))
+    fi
+}
+app_id=org.tarvex.UncertaintyAnalysis
+for path in \
+    ./usr/bin/tarvex-uncertainty \
+    ./usr/share/applications/$app_id.desktop \
+    ./usr/share/metainfo/$app_id.metainfo.xml \
+    ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
+    ./usr/share/icons/hicolor/32x32/apps/$app_id.png \
+    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+    expect "file" "$contents" "$path"
+done
+for package_name in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+    expect "dependency" "$depends" "$package_name"
+done
+echo "Depends: $depends"
+exit $((failures > 0))

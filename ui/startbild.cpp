@@ -1,0 +1,101 @@
+#include "ui/startbild.h"
+
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// The client area is 760 x 600 pixels; the picture is one pixel wider and simply overhangs the edge.
+constexpr QSize kWindowSize(760, 600);
+constexpr QRect kImageRect(0, 0, 761, 600);
+
+const QString kPicture = QStringLiteral(":/tarvex/startbild.jpg");
+
+} // namespace
+
+Startbild::Startbild(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("Startbild"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Qt leaves splash windows out of "last window closed"; this one is the program's only visible
+    // window until the hand-over, so closing it early must end the program.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setWindowTitle(QStringLiteral("Measurement Uncertainty Tarvex, Rev. 1.0"));
+    setFixedSize(kWindowSize);
+    createWidgets();
+
+    // Load: the main window is complete (lists filled, budget evaluated) before the splash is seen.
+    Timer1->stop();
+    m_main = new Main;
+    Timer1->setInterval(kShowTimeMs);
+    Timer1->start();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), kWindowSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void Startbild::createWidgets() {
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(kImageRect);
+    Image1->setPixmap(QPixmap(kPicture));
+    Image1->installEventFilter(this);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &Startbild::showMainAndUnload);
+}
+
+bool Startbild::eventFilter(QObject* watched, QEvent* event) {
+    // A click on the picture: the left button released over it.
+    if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && Image1->rect().contains(mouse->position().toPoint())) {
+            showMainAndUnload();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The hand-over happens once: whichever of tick and click comes first stops the timer and closes the
+// splash; anything after that finds m_handedOver set.
+void Startbild::showMainAndUnload() {
+    if (m_handedOver) {
+        return;
+    }
+    m_handedOver = true;
+    Timer1->stop();
+    if (!m_main) {
+        m_main = new Main;
+    }
+    // Shown before the splash closes, so that the program never has no visible window in between
+    // (which would end it).
+    m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
+    close();
+}
+
+// Closed from outside before the hand-over (by the window manager, say): the program ends with it
+// rather than keep a main window that nobody can see or close.
+void Startbild::closeEvent(QCloseEvent* event) {
+    if (!m_handedOver) {
+        Timer1->stop();
+        if (m_main) {
+            m_main->deleteLater();
+        }
+    }
+    QWidget::closeEvent(event);
+}
