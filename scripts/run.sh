@@ -5,4 +5,11 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release -j 2
-echo "The core is built; the main window is not there yet."
+program=build/release/app/tarvex-uncertainty
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "The program is built, but there is no display to show it on (neither DISPLAY nor WAYLAND_DISPLAY is set)."
+    echo "To try it on a virtual display:  xvfb-run -a $program"
+    exit 0
+fi
+exec "$program"
