@@ -1,6 +1,6 @@
 // Writes PNG screenshots of the main window in three states: as it opens, in percent with the
-// systematic-error row, and with the conservative mismatch. The controls are driven by their object
-// names, as a user would drive them.
+// systematic-error row (a diode sensor at a high level), and with the conservative mismatch. The controls are
+// driven by their object names, as a user would drive them.
 //
 //   tarvex_screenshots [output-directory]      writes the PNGs (default: docs), offscreen or on a display
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
@@ -10,8 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +29,18 @@ struct Shot {
 void Trigger(Main& window, const char* actionName) {
     if (auto* action = window.findChild<QAction*>(QString::fromLatin1(actionName))) {
         action->trigger();
+    }
+}
+
+void Select(Main& window, const char* listName, int row) {
+    if (auto* list = window.findChild<QListWidget*>(QString::fromUtf8(listName))) {
+        list->setCurrentRow(row);
+    }
+}
+
+void Move(Main& window, const char* barName, int position) {
+    if (auto* bar = window.findChild<QScrollBar*>(QString::fromLatin1(barName))) {
+        bar->setValue(position);
     }
 }
 
@@ -73,6 +87,8 @@ int main(int argc, char** argv) {
         {"main-window.png", [](Main&) {}},
         {"main-window-percent-systematic.png",
          [](Main& window) {
+             Select(window, "lstMeßkopf", 0); // TS-101, a diode sensor, at 13 dBm and 18 GHz
+             Move(window, "vsbPegel", 13);
              Click(window, "opt_unit_percent");
              Trigger(window, "mnufd_Lin_sys");
          }},
