@@ -169,7 +169,6 @@ void MainWindowTest::controlsAfterStart() {
     }
     for (const tarvex::ContributionInfo& info : tarvex::kContributions) {
         QVERIFY2(probe.box(info.checkBox).isChecked(), info.checkBox.data());
-        QVERIFY(probe.box(info.checkBox).text().isEmpty());
     }
     QVERIFY(probe.option(QStringLiteral("opt_unit_db")).isChecked());
     QVERIFY(!probe.option(QStringLiteral("opt_unit_percent")).isChecked());
@@ -182,41 +181,18 @@ void MainWindowTest::controlsAfterStart() {
 void MainWindowTest::captions_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("expected");
+    // Texts that are easy to get subtly wrong: two blanks, the label that appears twice in the drawing,
+    // captions that change later, and the unit headings.
     const char* rows[][2] = {
-        {"lblGrundgerät", "Basic Unit"},
-        {"lblResolution", "Resolution"},
-        {"Label2", "Power Sensor"},
         {"lblTemp_min", "Lower Temp.  Limit"},
-        {"lblTemp_max", "Upper Temp. Limit"},
-        {"lblAnpassung", "Source Match"},
-        {"lblReturnLoss", "Return Loss"},
         {"LblRflexionFaktor", "Reflection Coefficient"},
-        {"lblVSWR", "VSWR"},
-        {"lblLevel", "Level"},
-        {"lblPower", "Power"},
-        {"FreqLabel", "Frequency"},
-        {"lblFilter", "Filter No."},
-        {"Label24", "Harmonics 2f"},
-        {"Label23", "Harmonics 3f"},
-        {"Label11", "Calibration Uncertainty"},
-        {"Label12", "Display Noise"},
-        {"Label13", "Zero Offset"},
-        {"Label14", "Linearity Uncertainty"},
-        {"lbl_IQ_M", "Mismatch Uncertainty (probable)"},
-        {"Label16", "Temperature Effect"},
-        {"Label17", "Basic Unit"},
-        {"Label18", "Display Resolution"},
-        {"Label1", "Power Coefficient"},
-        {"lbl_fd_Lin", "Frequency dep. Linearity Error"},
         {"Label28", "Harmonics Effect 2f"},
         {"Label28_2", "Harmonics Effect 3f"},
-        {"Label19", "Combined Standard Uncertainty"},
-        {"Label4", "dB"},
-        {"Label5", "%"},
+        {"lbl_IQ_M", "Mismatch Uncertainty (probable)"},
         {"lbl_MU_txt", "Expanded Uncertainty of Level (k=2)"},
         {"lbl_Systematic_error_txt", "Systematic Error of Level"},
-        {"lbl_Influence_Quantity", "Influence Quantity"},
-        {"lbl_Standard_Uncertainty", "Standard Uncertainty"},
+        {"Label4", "dB"},
+        {"Label5", "%"},
     };
     for (const auto& row : rows) {
         QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
@@ -232,35 +208,25 @@ void MainWindowTest::captions() {
 
 void MainWindowTest::menus() {
     Main window;
-    const MainProbe probe(window);
     const QList<QAction*> titles = window.menuBar()->actions();
     QCOMPARE(titles.size(), 3);
-    const char* expected[][3] = {
-        {"mnuFile", "&File", "mnuEnd"},
-        {"mnuMenue", "&Settings",
-         "mnuSensor_Match_Conservative mnuSensor_Match_Probable mnufd_Lin_sys mnufd_Lin_nonsys"},
-        {"mnu_Info", "&Info", "frmInfo"}};
+    const QStringList expected[] = {
+        {"mnuFile", "&File", "mnuEnd", "&End"},
+        {"mnuMenue", "&Settings", "mnuSensor_Match_Conservative", "Sensor Match (&conservative)",
+         "mnuSensor_Match_Probable", "Sensor Match (&probable)", "mnufd_Lin_sys",
+         "Frequency dep. Linearity Error: systematic", "mnufd_Lin_nonsys",
+         "Frequency dep. Linearity Error: statistical"},
+        {"mnu_Info", "&Info", "frmInfo", "About"},
+    };
     for (int i = 0; i < 3; ++i) {
-        QMenu* menu = titles[i]->menu();
-        QCOMPARE(menu->objectName(), QString::fromLatin1(expected[i][0]));
-        QCOMPARE(menu->title(), QString::fromLatin1(expected[i][1]));
-        QStringList names;
+        const QMenu* menu = titles[i]->menu();
+        QStringList shown{menu->objectName(), menu->title()};
         for (const QAction* item : menu->actions()) {
             QVERIFY(!item->isCheckable());
-            names << item->objectName();
+            shown << item->objectName() << item->text();
         }
-        QCOMPARE(names.join(QLatin1Char(' ')), QString::fromLatin1(expected[i][2]));
+        QCOMPARE(shown, expected[i]);
     }
-    QCOMPARE(probe.action(QStringLiteral("mnuEnd")).text(), QStringLiteral("&End"));
-    QCOMPARE(probe.action(QStringLiteral("mnuSensor_Match_Conservative")).text(),
-             QStringLiteral("Sensor Match (&conservative)"));
-    QCOMPARE(probe.action(QStringLiteral("mnuSensor_Match_Probable")).text(),
-             QStringLiteral("Sensor Match (&probable)"));
-    QCOMPARE(probe.action(QStringLiteral("mnufd_Lin_sys")).text(),
-             QStringLiteral("Frequency dep. Linearity Error: systematic"));
-    QCOMPARE(probe.action(QStringLiteral("mnufd_Lin_nonsys")).text(),
-             QStringLiteral("Frequency dep. Linearity Error: statistical"));
-    QCOMPARE(probe.action(QStringLiteral("frmInfo")).text(), QStringLiteral("About"));
 }
 
 void MainWindowTest::keyboardOrder() {
@@ -287,23 +253,14 @@ void MainWindowTest::accessibleNames_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("expected");
     const char* rows[][2] = {
-        {"lstGrundgerät", "Basic Unit"},
         {"lstMeßkopf", "Power Sensor"},
-        {"lstResolution", "Resolution"},
-        {"vsbFrequenz", "Frequency"},
-        {"vsbPegel", "Level"},
         {"vsbAnpassung", "Source Match"},
-        {"vsbTemp_min", "Lower Temp. Limit"},
         {"lbl_Power", "Power"},
-        {"lbl_VSWR", "VSWR"},
         {"chk_cal", "Calibration Uncertainty"},
-        {"lbl_u_cal", "Calibration Uncertainty"},
-        {"lbl_u_fd_Lin", "Frequency dep. Linearity Error"},
         {"lbl_u_Harmonics3f", "Harmonics Effect 3f"},
         {"lbl_uc", "Combined Standard Uncertainty"},
         {"lbl_MU", "Expanded Uncertainty of Level (k=2)"},
         {"lbl_u_M", "Mismatch Uncertainty (probable)"},
-        {"opt_unit_db", "dB"},
     };
     for (const auto& row : rows) {
         QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
