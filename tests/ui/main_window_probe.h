@@ -57,6 +57,30 @@ public:
 
     void clickLabel(const QString& name) const { QTest::mouseClick(&label(name), Qt::LeftButton); }
 
+    // Runs user actions written as "kind:name": menu, label (a click), option (a click), untick, sensor
+    // (a selection) and level (a position).
+    void perform(const QStringList& steps) const {
+        for (const QString& step : steps) {
+            const QString kind = step.section(QLatin1Char(':'), 0, 0);
+            const QString name = step.section(QLatin1Char(':'), 1);
+            if (kind == QLatin1String("menu")) {
+                action(name).trigger();
+            } else if (kind == QLatin1String("label")) {
+                clickLabel(name);
+            } else if (kind == QLatin1String("option")) {
+                QTest::mouseClick(&option(name), Qt::LeftButton);
+            } else if (kind == QLatin1String("untick")) {
+                find<QCheckBox>(name).setChecked(false);
+            } else if (kind == QLatin1String("sensor")) {
+                select(QStringLiteral("lstMeßkopf"), name);
+            } else if (kind == QLatin1String("level")) {
+                bar(QStringLiteral("vsbPegel")).setValue(name.toInt());
+            } else {
+                qFatal("unknown step %s", qPrintable(step));
+            }
+        }
+    }
+
     // The inputs as the controls show them; the linearity treatment is not a control, so the caller
     // says which one it expects.
     MeasurementSetup setupFromControls(bool fdLinSystematic) const {

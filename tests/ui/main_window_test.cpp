@@ -1,5 +1,5 @@
-// The main window as it opens, its names, captions, menus and keyboard order, and the settings:
-// mismatch mode, linearity treatment, result unit, End and About.
+// The main window as it opens: read-outs, results, controls, captions, menus, keyboard order and
+// accessible names; and its End and About menu items.
 
 #include "main_window_probe.h"
 #include "ui/main_window.h"
@@ -14,30 +14,6 @@ using tarvex::uitest::MainProbe;
 namespace {
 
 const QString kProbable = QStringLiteral("Mismatch Uncertainty (probable)");
-const QString kConservative = QStringLiteral("Mismatch Uncertainty (conservative)");
-
-// Runs a list of user actions, written as "kind:name", on a window.
-void Perform(const MainProbe& probe, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const QString kind = step.section(QLatin1Char(':'), 0, 0);
-        const QString name = step.section(QLatin1Char(':'), 1);
-        if (kind == QLatin1String("menu")) {
-            probe.action(name).trigger();
-        } else if (kind == QLatin1String("label")) {
-            probe.clickLabel(name);
-        } else if (kind == QLatin1String("option")) {
-            QTest::mouseClick(&probe.option(name), Qt::LeftButton);
-        } else if (kind == QLatin1String("untick")) {
-            probe.find<QCheckBox>(name).setChecked(false);
-        } else if (kind == QLatin1String("sensor")) {
-            probe.select(QStringLiteral("lstMeßkopf"), name);
-        } else if (kind == QLatin1String("level")) {
-            probe.bar(QStringLiteral("vsbPegel")).setValue(name.toInt());
-        } else {
-            qFatal("unknown step %s", qPrintable(step));
-        }
-    }
-}
 
 } // namespace
 
@@ -56,14 +32,6 @@ private slots:
     void keyboardOrder();
     void accessibleNames_data();
     void accessibleNames();
-    void mismatchMode_data();
-    void mismatchMode();
-    void linearityTreatment_data();
-    void linearityTreatment();
-    void unitCaptions_data();
-    void unitCaptions();
-    void untickedContributionsLeaveTheSum();
-    void decimalCommaLocale();
     void aboutBoxOpensOnceAndStaysNonModal();
     void endClosesWindowsAndQuits();
 };
@@ -130,7 +98,7 @@ void MainWindowTest::resultsAfterStart() {
     QFETCH(QStringList, expected);
     Main window;
     const MainProbe probe(window);
-    Perform(probe, steps);
+    probe.perform(steps);
     for (qsizetype i = 0; i < labels.size(); ++i) {
         QCOMPARE(probe.text(labels[i]), expected[i]);
     }
@@ -272,163 +240,6 @@ void MainWindowTest::accessibleNames() {
     QFETCH(QString, expected);
     Main window;
     QCOMPARE(MainProbe(window).find<QWidget>(control).accessibleName(), expected);
-}
-
-void MainWindowTest::mismatchMode_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("mismatch");
-    QTest::newRow("menu conservative")
-        << QStringList{"menu:mnuSensor_Match_Conservative"} << kConservative << "0.055 dB";
-    QTest::newRow("menu conservative twice")
-        << QStringList{"menu:mnuSensor_Match_Conservative", "menu:mnuSensor_Match_Conservative"}
-        << kConservative << "0.055 dB";
-    QTest::newRow("menu conservative, then probable")
-        << QStringList{"menu:mnuSensor_Match_Conservative", "menu:mnuSensor_Match_Probable"} << kProbable
-        << "0.043 dB";
-    QTest::newRow("label click") << QStringList{"label:lbl_IQ_M"} << kConservative << "0.055 dB";
-    QTest::newRow("label clicked twice")
-        << QStringList{"label:lbl_IQ_M", "label:lbl_IQ_M"} << kProbable << "0.043 dB";
-    QTest::newRow("menu conservative, then label")
-        << QStringList{"menu:mnuSensor_Match_Conservative", "label:lbl_IQ_M"} << kProbable << "0.043 dB";
-    QTest::newRow("unticked keeps its value")
-        << QStringList{"label:lbl_IQ_M", "untick:chk_M"} << kConservative << "0.055 dB";
-}
-
-void MainWindowTest::mismatchMode() {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, caption);
-    QFETCH(QString, mismatch);
-    Main window;
-    const MainProbe probe(window);
-    Perform(probe, steps);
-    QCOMPARE(probe.text(QStringLiteral("lbl_IQ_M")), caption);
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_M")), mismatch);
-    QCOMPARE(probe.label(QStringLiteral("lbl_u_M")).accessibleName(), caption);
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QString::fromStdString(probe.expectedResults(false).uc));
-}
-
-// TS-101 at 18 GHz and 13 dBm has a frequency-dependent linearity error of 11.9842 %, that is
-// 10 log10(1.119842) = 0.4916 dB; half of it is 0.2458 dB. In percent of power: 11.34 % and 5.66 %.
-void MainWindowTest::linearityTreatment_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<bool>("systematic");
-    QTest::addColumn<QString>("contribution");
-    QTest::addColumn<QString>("systematicError");
-    QTest::addColumn<bool>("rowShown");
-    const QStringList diode{"sensor:TS-101", "level:13"};
-    QTest::newRow("statistical") << diode << false << "0.492 dB"
-                                 << "0.492 dB" << false;
-    QTest::newRow("menu systematic") << diode + QStringList{"menu:mnufd_Lin_sys"} << true << "0.246 dB"
-                                     << "0.492 dB" << true;
-    QTest::newRow("menu systematic twice")
-        << diode + QStringList{"menu:mnufd_Lin_sys", "menu:mnufd_Lin_sys"} << true << "0.246 dB"
-        << "0.492 dB" << true;
-    QTest::newRow("menu systematic, then statistical")
-        << diode + QStringList{"menu:mnufd_Lin_sys", "menu:mnufd_Lin_nonsys"} << false << "0.492 dB"
-        << "0.492 dB" << false;
-    QTest::newRow("label click") << diode + QStringList{"label:lbl_fd_Lin"} << true << "0.246 dB"
-                                 << "0.492 dB" << true;
-    QTest::newRow("menu systematic, then label")
-        << diode + QStringList{"menu:mnufd_Lin_sys", "label:lbl_fd_Lin"} << false << "0.492 dB"
-        << "0.492 dB" << false;
-    QTest::newRow("systematic but unticked")
-        << diode + QStringList{"menu:mnufd_Lin_sys", "untick:chk_fd_lin"} << true << "0.246 dB"
-        << "0.492 dB" << false;
-    QTest::newRow("systematic in percent")
-        << diode + QStringList{"menu:mnufd_Lin_sys", "option:opt_unit_percent"} << true << "5.66 %"
-        << "11.3 %" << true;
-}
-
-void MainWindowTest::linearityTreatment() {
-    QFETCH(QStringList, steps);
-    QFETCH(bool, systematic);
-    QFETCH(QString, contribution);
-    QFETCH(QString, systematicError);
-    QFETCH(bool, rowShown);
-    Main window;
-    const MainProbe probe(window);
-    Perform(probe, steps);
-    QCOMPARE(window.property("flag_fd_lin_sys").toBool(), systematic);
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_fd_Lin")), contribution);
-    QCOMPARE(probe.text(QStringLiteral("lbl_Systematic_Error")), systematicError);
-    QCOMPARE(!probe.label(QStringLiteral("lbl_Systematic_Error")).isHidden(), rowShown);
-    QCOMPARE(!probe.label(QStringLiteral("lbl_Systematic_error_txt")).isHidden(), rowShown);
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")),
-             QString::fromStdString(probe.expectedResults(systematic).uc));
-}
-
-void MainWindowTest::unitCaptions_data() {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("expanded");
-    QTest::addColumn<QString>("systematic");
-    QTest::newRow("percent") << QStringList{"option:opt_unit_percent"}
-                             << "Expanded Uncertainty of Power (k=2)"
-                             << "Systematic Error of Power";
-    QTest::newRow("percent, then dB") << QStringList{"option:opt_unit_percent", "option:opt_unit_db"}
-                                      << "Expanded Uncertainty of Level (k=2)"
-                                      << "Systematic Error of Level";
-    QTest::newRow("dB again") << QStringList{"option:opt_unit_db"} << "Expanded Uncertainty of Level (k=2)"
-                              << "Systematic Error of Level";
-}
-
-void MainWindowTest::unitCaptions() {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, expanded);
-    QFETCH(QString, systematic);
-    Main window;
-    const MainProbe probe(window);
-    Perform(probe, steps);
-    QCOMPARE(probe.text(QStringLiteral("lbl_MU_txt")), expanded);
-    QCOMPARE(probe.text(QStringLiteral("lbl_Systematic_error_txt")), systematic);
-    QCOMPARE(probe.label(QStringLiteral("lbl_MU")).accessibleName(), expanded);
-    // The row captions stay as they are.
-    QCOMPARE(probe.text(QStringLiteral("Label11")), QStringLiteral("Calibration Uncertainty"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_IQ_M")), kProbable);
-    const bool percent = probe.option(QStringLiteral("opt_unit_percent")).isChecked();
-    QVERIFY(percent != probe.option(QStringLiteral("opt_unit_db")).isChecked());
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_cal")),
-             percent ? QStringLiteral("1.38 %") : QStringLiteral("0.060 dB"));
-}
-
-void MainWindowTest::untickedContributionsLeaveTheSum() {
-    Main window;
-    const MainProbe probe(window);
-    probe.box("chk_M").click();
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_M")), QStringLiteral("0.043 dB"));
-    QVERIFY(probe.text(QStringLiteral("lbl_uc")) < QStringLiteral(" 0.075 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QString::fromStdString(probe.expectedResults(false).uc));
-
-    // Only the calibration uncertainty left: uc is that contribution itself.
-    for (const tarvex::ContributionInfo& info : tarvex::kContributions) {
-        probe.box(info.checkBox).setChecked(info.key == tarvex::Contribution::cal);
-    }
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QStringLiteral(" 0.060 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_MU")), QStringLiteral("0.12 dB"));
-
-    probe.box("chk_cal").click();
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QStringLiteral(" 0.000 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_MU")), QStringLiteral("0.00 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_cal")), QStringLiteral("0.060 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_lin")), QStringLiteral("0.010 dB"));
-}
-
-void MainWindowTest::decimalCommaLocale() {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Main window;
-    const MainProbe probe(window);
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_cal")), QStringLiteral("0,060 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QStringLiteral(" 0,075 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_MU")), QStringLiteral("0,15 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_Frequency")), QStringLiteral("18,00 GHz"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_Power")), QStringLiteral("1,0 mW"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_Reflexions_Faktor")), QStringLiteral("0,100"));
-    QTest::mouseClick(&probe.option(QStringLiteral("opt_unit_percent")), Qt::LeftButton);
-    QCOMPARE(probe.text(QStringLiteral("lbl_uc")), QStringLiteral(" 1,72 %"));
-    // The list item stays the text that the evaluation reads.
-    QCOMPARE(probe.list(QStringLiteral("lstResolution")).currentItem()->text(), QStringLiteral("0.01 dB"));
-    QCOMPARE(probe.text(QStringLiteral("lbl_u_res")), QStringLiteral("0,07 %"));
-    tarvex::uitest::PinLocale();
 }
 
 void MainWindowTest::aboutBoxOpensOnceAndStaysNonModal() {
