@@ -3,10 +3,8 @@
 #include "ui/main_window.h"
 
 #include "budget/contribution.h"
-#include "budget/presentation.h"
 #include "data/basic_unit_data.h"
 #include "data/sensor_catalogue.h"
-#include "ui/about.h"
 #include "ui/clickable_label.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/selection_list.h"

@@ -38,9 +38,6 @@ public:
 
     bool fdLinSystematic() const { return flag_fd_lin_sys; }
 
-    // The inputs of one evaluation as the controls hold them now.
-    tarvex::MeasurementSetup ReadSetup() const;
-
 private:
     // Creation (main_window_layout.cpp).
     void createWidgets();
@@ -82,6 +79,7 @@ private:
     void ShowHarmonics2f();
     void ShowHarmonics3f();
     void ShowSystematicError();
+    tarvex::MeasurementSetup ReadSetup() const; // the inputs of one evaluation, as the controls hold them now
     void Show_MU();
     std::string DecimalSeparator() const;
 
