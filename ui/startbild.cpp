@@ -4,11 +4,14 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+
+#include <future>
 
 namespace {
 
@@ -32,8 +35,12 @@ Startbild::Startbild(QWidget* parent)
     createWidgets();
 
     // Load: the main window is complete (lists filled, budget evaluated) before the splash is seen.
+    // The picture decodes meanwhile on a second core; it is only image data, and it is in place before
+    // anything is shown.
+    auto picture = std::async(std::launch::async, [] { return QImage(kPicture); });
     Timer1->stop();
     m_main = new Main;
+    Image1->setPixmap(QPixmap::fromImage(picture.get()));
     Timer1->setInterval(kShowTimeMs);
     Timer1->start();
 
@@ -48,7 +55,6 @@ void Startbild::createWidgets() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImageRect);
-    Image1->setPixmap(QPixmap(kPicture));
     Image1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
@@ -80,8 +86,10 @@ void Startbild::showMainAndUnload() {
     if (!m_main) {
         m_main = new Main;
     }
-    // Shown before the splash closes, so that the program never has no visible window in between
-    // (which would end it).
+    // The picture is not needed any more; dropping it now keeps it and the main window's first
+    // paint from adding up. The main window is shown before the splash closes, so that the program
+    // never has no visible window in between (which would end it).
+    Image1->clear();
     m_main->show();
     m_main->raise();
     m_main->activateWindow();
