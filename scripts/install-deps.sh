@@ -18,12 +18,11 @@ packages=(
   fonts-liberation
   xvfb
   xauth
-  # desktop entry and metainfo checks, the Debian package, the start-up benchmark
+  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies)
   desktop-file-utils
   appstream
   dpkg-dev
   file
-  time
 )
 
 missing=()
