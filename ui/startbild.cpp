@@ -87,8 +87,8 @@ void Startbild::showMainAndUnload() {
         m_main = new Main;
     }
     // The picture is not needed any more; dropping it now keeps it and the main window's first
-    // paint from adding up. The main window is shown before the splash closes, so that the program
-    // never has no visible window in between (which would end it).
+    // paint from adding up. The main window is shown before the splash closes, so that there is a
+    // window on the screen at every moment.
     Image1->clear();
     m_main->show();
     m_main->raise();
