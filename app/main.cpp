@@ -22,5 +22,16 @@ int main(int argc, char* argv[]) {
 
     auto* splash = new Startbild; // closes and deletes itself when it hands over
     splash->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+
+    // Windows still loaded at the end (the main window after File > End) are freed before the
+    // application object; a window's own child windows, such as the About box, go with it.
+    QWidgetList loaded;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->parentWidget() == nullptr) {
+            loaded.append(window);
+        }
+    }
+    qDeleteAll(loaded);
+    return status;
 }
