@@ -4,14 +4,11 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-
-#include <future>
 
 namespace {
 
@@ -35,12 +32,8 @@ Startbild::Startbild(QWidget* parent)
     createWidgets();
 
     // Load: the main window is complete (lists filled, budget evaluated) before the splash is seen.
-    // The picture decodes meanwhile on a second core; it is only image data, and it is in place before
-    // anything is shown.
-    auto picture = std::async(std::launch::async, [] { return QImage(kPicture); });
     Timer1->stop();
     m_main = new Main;
-    Image1->setPixmap(QPixmap::fromImage(picture.get()));
     Timer1->setInterval(kShowTimeMs);
     Timer1->start();
 
@@ -55,6 +48,7 @@ void Startbild::createWidgets() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImageRect);
+    Image1->setPixmap(QPixmap(kPicture));
     Image1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
