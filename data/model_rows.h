@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -12,8 +11,12 @@ namespace tarvex {
 // nothing is derived from the identifier's text itself.
 template <typename Row, std::size_t N>
 constexpr const Row* FindModelRow(const std::array<Row, N>& rows, std::string_view model) {
-    const auto row = std::ranges::find(rows, model, &Row::model);
-    return row == rows.end() ? nullptr : &*row;
+    for (const Row& row : rows) {
+        if (row.model == model) {
+            return &row;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace tarvex

@@ -2,6 +2,7 @@
 
 #include "data/model_rows.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvex {

@@ -26,7 +26,7 @@ public:
         , m_whiteIndent(whiteIndent) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         painter.fillRect(QRect(0, 0, width(), 1), QColor(0x80, 0x80, 0x80));
         painter.fillRect(QRect(m_whiteIndent, height() - 1, width() - m_whiteIndent, 1), Qt::white);

@@ -22,9 +22,10 @@ QString FromUtf8(const std::string& text) {
 
 } // namespace
 
-// Read-outs follow the user's locale for the decimal separator.
+// Read-outs and results follow the window's locale (the user's, unless set otherwise) for the decimal
+// separator.
 std::string Main::DecimalSeparator() const {
-    return QLocale().decimalPoint().toStdString();
+    return locale().decimalPoint().toStdString();
 }
 
 void Main::ShowFrequenz() {

@@ -17,7 +17,6 @@
 
 namespace {
 
-using tarvex::Contribution;
 using twips::Rect;
 
 // The window's client area.

@@ -20,7 +20,7 @@ QString Caption(std::string_view text) {
 } // namespace
 
 // Ends the program at once, even while the About box is open: nothing is asked and nothing is saved.
-void Main::mnuEnd_Click() {
+void Main::mnuEnd_Click() { // NOLINT(readability-convert-member-functions-to-static): a menu handler
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }
