@@ -1,10 +1,8 @@
 #pragma once
 
-// Reads and drives a main window through its controls, found by object name as an outside script finds
-// them. The expected results are computed here from the controls alone, independently of the window's
-// own evaluation code.
+// Drives and reads a main window through its controls, found by object name as an outside script finds
+// them. The expected results are computed from the controls alone, independently of the window's code.
 
-#include "budget/measurement_setup.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
 #include "budget/value_mappings.h"
@@ -15,14 +13,30 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QRadioButton>
-#include <QTest>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include <cmath>
-#include <string>
 
 namespace tarvex::uitest {
+
+inline QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where a part of a scroll bar (an arrow, a page area, the thumb) is drawn, for clicking it.
+inline QPoint PartCentre(const QScrollBar& bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+}
 
 class MainProbe {
 public:
@@ -36,72 +50,106 @@ public:
         }
         return *control;
     }
-
-    QLabel& label(const QString& name) const { return find<QLabel>(name); }
-    QString text(const QString& name) const { return label(name).text(); }
+    QString text(const QString& name) const { return find<QLabel>(name).text(); }
     PositionScrollBar& bar(const QString& name) const { return find<PositionScrollBar>(name); }
     QListWidget& list(const QString& name) const { return find<QListWidget>(name); }
-    QCheckBox& box(std::string_view name) const { return find<QCheckBox>(FromView(name)); }
-    QRadioButton& option(const QString& name) const { return find<QRadioButton>(name); }
-    QAction& action(const QString& name) const { return find<QAction>(name); }
-
-    // Selects a list item by its text, as a click on it would.
-    void select(const QString& listName, const QString& itemText) const {
-        QListWidget& target = list(listName);
-        const QList<QListWidgetItem*> items = target.findItems(itemText, Qt::MatchExactly);
-        if (items.size() != 1) {
-            qFatal("List %s has no item %s", qPrintable(listName), qPrintable(itemText));
-        }
-        target.setCurrentItem(items.front());
+    QString selected(const QString& name) const {
+        const QListWidgetItem* item = list(name).currentItem();
+        return item != nullptr ? item->text() : QString();
     }
+    bool ticked(std::string_view box) const { return find<QCheckBox>(FromView(box)).isChecked(); }
+    bool rowShown() const { return !find<QLabel>(QStringLiteral("lbl_Systematic_Error")).isHidden(); }
 
-    void clickLabel(const QString& name) const { QTest::mouseClick(&label(name), Qt::LeftButton); }
-
-    // Runs user actions written as "kind:name": menu, label (a click), option (a click), untick, sensor
-    // (a selection) and level (a position).
+    // Runs steps "menu:<action>" (triggers it), "click:<control>", "<list>=<item>" and "<bar>=<position>".
     void perform(const QStringList& steps) const {
         for (const QString& step : steps) {
-            const QString kind = step.section(QLatin1Char(':'), 0, 0);
-            const QString name = step.section(QLatin1Char(':'), 1);
-            if (kind == QLatin1String("menu")) {
-                action(name).trigger();
-            } else if (kind == QLatin1String("label")) {
-                clickLabel(name);
-            } else if (kind == QLatin1String("option")) {
-                QTest::mouseClick(&option(name), Qt::LeftButton);
-            } else if (kind == QLatin1String("untick")) {
-                find<QCheckBox>(name).setChecked(false);
-            } else if (kind == QLatin1String("sensor")) {
-                select(QStringLiteral("lstMeßkopf"), name);
-            } else if (kind == QLatin1String("level")) {
-                bar(QStringLiteral("vsbPegel")).setValue(name.toInt());
+            const QString name = step.section(QLatin1Char('='), 0, 0);
+            const QString value = step.section(QLatin1Char('='), 1);
+            if (step.startsWith(QLatin1String("menu:"))) {
+                find<QAction>(step.mid(5)).trigger();
+            } else if (step.startsWith(QLatin1String("click:"))) {
+                QTest::mouseClick(&find<QWidget>(step.mid(6)), Qt::LeftButton);
+            } else if (name.startsWith(QLatin1String("lst"))) {
+                list(name).setCurrentItem(list(name).findItems(value, Qt::MatchExactly).value(0));
             } else {
-                qFatal("unknown step %s", qPrintable(step));
+                bar(name).setValue(value.toInt());
             }
         }
     }
 
-    // The inputs as the controls show them; the linearity treatment is not a control, so the caller
-    // says which one it expects.
+    // Expectations "name=text" that the window does not meet: "sys" is the linearity flag (true/false),
+    // "row" the systematic-error row (shown/hidden), "lst..." a list's selected item, "vsb..." a bar's
+    // top and bottom end ("20..-30"), else a label's text.
+    QStringList unmet(const QStringList& expectations) const {
+        QStringList unmet;
+        for (const QString& expectation : expectations) {
+            const QString name = expectation.section(QLatin1Char('='), 0, 0);
+            const QString expected = expectation.section(QLatin1Char('='), 1);
+            QString shown;
+            if (name == QLatin1String("sys")) {
+                shown = m_window.property("flag_fd_lin_sys").toString();
+            } else if (name == QLatin1String("row")) {
+                shown = rowShown() ? QStringLiteral("shown") : QStringLiteral("hidden");
+            } else if (name.startsWith(QLatin1String("vsb"))) {
+                shown = QStringLiteral("%1..%2").arg(bar(name).Min()).arg(bar(name).Max());
+            } else {
+                shown = name.startsWith(QLatin1String("lst")) ? selected(name) : text(name);
+            }
+            if (shown != expected) {
+                unmet << QStringLiteral("%1 shows \"%2\", expected \"%3\"").arg(name, shown, expected);
+            }
+        }
+        return unmet;
+    }
+
+    // Every result label, the systematic-error row's visibility and the linearity flag that differ from
+    // the budget of the inputs as the controls show them (the linearity treatment is no control, so the
+    // caller gives it); bars out of range; temperatures out of order.
+    QStringList wrongResults(bool fdLinSystematic) const {
+        const MeasurementSetup setup = setupFromControls(fdLinSystematic);
+        const ResultTexts texts =
+            PresentBudget(EvaluateBudget(setup), setup.unit, QLocale().decimalPoint().toStdString());
+        QStringList expected;
+        for (const ContributionInfo& info : kContributions) {
+            expected << FromView(info.valueLabel) + QLatin1Char('=') +
+                            QString::fromStdString(texts.u[Index(info.key)]);
+        }
+        expected << QStringLiteral("lbl_uc=") + QString::fromStdString(texts.uc)
+                 << QStringLiteral("lbl_MU=") + QString::fromStdString(texts.MU)
+                 << QStringLiteral("lbl_Systematic_Error=") + QString::fromStdString(texts.systematicError)
+                 << QStringLiteral("row=") + (ticked("chk_fd_lin") && fdLinSystematic ? "shown" : "hidden")
+                 << QStringLiteral("sys=") + QVariant(fdLinSystematic).toString();
+        QStringList wrong = unmet(expected);
+        for (const PositionScrollBar* bar : m_window.findChildren<PositionScrollBar*>()) {
+            if ((bar->value() - bar->Min()) * (bar->value() - bar->Max()) > 0) { // not between its ends
+                wrong << bar->objectName() + QStringLiteral(" is out of range");
+            }
+        }
+        if (bar(QStringLiteral("vsbTemp_min")).value() > bar(QStringLiteral("vsbTemp_max")).value()) {
+            wrong << QStringLiteral("the lower temperature is above the upper");
+        }
+        return wrong;
+    }
+
     MeasurementSetup setupFromControls(bool fdLinSystematic) const {
         MeasurementSetup setup;
-        setup.sensor = selectedText(QStringLiteral("lstMeßkopf"));
-        setup.basicUnit = selectedText(QStringLiteral("lstGrundgerät"));
-        setup.resolution = selectedText(QStringLiteral("lstResolution"));
+        setup.sensor = selected(QStringLiteral("lstMeßkopf")).toStdString();
+        setup.basicUnit = selected(QStringLiteral("lstGrundgerät")).toStdString();
+        setup.resolution = selected(QStringLiteral("lstResolution")).toStdString();
         setup.frequency = vsb_to_Freq(bar(QStringLiteral("vsbFrequenz")).value()).value_or(0.0);
         setup.level = bar(QStringLiteral("vsbPegel")).value();
         setup.powerW = std::pow(10.0, (setup.level - 30) / 10.0);
         setup.filterNumber = bar(QStringLiteral("vsbFilter")).value();
         setup.tempMin = bar(QStringLiteral("vsbTemp_min")).value();
         setup.tempMax = bar(QStringLiteral("vsbTemp_max")).value();
-        setup.sourceMatch = std::pow(10.0, (-bar(QStringLiteral("vsbAnpassung")).value() / 10.0) / 20.0);
+        setup.sourceMatch = std::pow(10.0, -bar(QStringLiteral("vsbAnpassung")).value() / 200.0);
         setup.harmonic2f = bar(QStringLiteral("vsbHarmonics2f")).value();
         setup.harmonic3f = bar(QStringLiteral("vsbHarmonics3f")).value();
         for (const ContributionInfo& info : kContributions) {
-            setup.include[Index(info.key)] = box(info.checkBox).isChecked() ? 1 : 0;
+            setup.include[Index(info.key)] = ticked(info.checkBox) ? 1 : 0;
         }
-        setup.unit =
-            option(QStringLiteral("opt_unit_percent")).isChecked() ? ResultUnit::percent : ResultUnit::dB;
+        setup.unit = find<QRadioButton>(QStringLiteral("opt_unit_percent")).isChecked() ? ResultUnit::percent
+                                                                                        : ResultUnit::dB;
         setup.mismatchMode = text(QStringLiteral("lbl_IQ_M")) == FromView(kMismatchProbableCaption)
                                  ? MismatchMode::probable
                                  : MismatchMode::conservative;
@@ -109,21 +157,7 @@ public:
         return setup;
     }
 
-    ResultTexts expectedResults(bool fdLinSystematic) const {
-        const MeasurementSetup setup = setupFromControls(fdLinSystematic);
-        return PresentBudget(EvaluateBudget(setup), setup.unit, QLocale().decimalPoint().toStdString());
-    }
-
-    static QString FromView(std::string_view text) {
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
-
 private:
-    std::string selectedText(const QString& listName) const {
-        const QListWidgetItem* item = list(listName).currentItem();
-        return item != nullptr ? item->text().toStdString() : std::string();
-    }
-
     const QWidget& m_window;
 };
 
