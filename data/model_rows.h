@@ -12,7 +12,9 @@ namespace tarvex {
 template <typename Row, std::size_t N>
 constexpr const Row* FindModelRow(const std::array<Row, N>& rows, std::string_view model) {
     for (const Row& row : rows) {
-        if (row.model == model) {
+        // Identifiers share their "TS-" prefix and mostly differ in the last character: checking that
+        // first spares most rows the full comparison, and a lookup may pass every row of its table.
+        if (!model.empty() && row.model.back() == model.back() && row.model == model) {
             return &row;
         }
     }
