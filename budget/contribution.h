@@ -27,7 +27,9 @@ inline constexpr std::size_t kContributionCount = 12;
 
 template <typename T> using PerContribution = std::array<T, kContributionCount>;
 
-constexpr std::size_t Index(Contribution key) { return static_cast<std::size_t>(key); }
+constexpr std::size_t Index(Contribution key) {
+    return static_cast<std::size_t>(key);
+}
 
 // How a contribution appears in the main window: its row caption, value label and inclusion check box.
 struct ContributionInfo {

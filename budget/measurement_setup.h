@@ -12,18 +12,18 @@ enum class MismatchMode : std::uint8_t { probable, conservative };
 
 // The inputs of one evaluation, read afresh from the window's controls every time.
 struct MeasurementSetup {
-    std::string sensor;        // sensor identifier, e.g. "TS-301"
-    std::string basicUnit;     // basic-unit identifier, e.g. "BX-20"
-    double frequency = 0.0;    // GHz, 0 is DC
-    int level = 0;             // dBm
-    double powerW = 0.001;     // W, 10^((level - 30) / 10)
-    int filterNumber = 0;      // 0 ... 12
-    int tempMin = 22;          // °C
-    int tempMax = 24;          // °C
-    double sourceMatch = 0.0;  // magnitude of the source reflection coefficient
-    std::string resolution;    // "0.1 dB", "0.01 dB" or "0.001 dB"
-    int harmonic2f = -40;      // dBc
-    int harmonic3f = -50;      // dBc
+    std::string sensor;       // sensor identifier, e.g. "TS-301"
+    std::string basicUnit;    // basic-unit identifier, e.g. "BX-20"
+    double frequency = 0.0;   // GHz, 0 is DC
+    int level = 0;            // dBm
+    double powerW = 0.001;    // W, 10^((level - 30) / 10)
+    int filterNumber = 0;     // 0 ... 12
+    int tempMin = 22;         // °C
+    int tempMax = 24;         // °C
+    double sourceMatch = 0.0; // magnitude of the source reflection coefficient
+    std::string resolution;   // "0.1 dB", "0.01 dB" or "0.001 dB"
+    int harmonic2f = -40;     // dBc
+    int harmonic3f = -50;     // dBc
     PerContribution<int> include{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}; // 1 when ticked
     ResultUnit unit = ResultUnit::dB;
     MismatchMode mismatchMode = MismatchMode::probable;

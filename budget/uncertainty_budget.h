@@ -7,11 +7,11 @@ namespace tarvex {
 
 // The results of one evaluation, all in dB.
 struct UncertaintyBudget {
-    PerContribution<double> u{};   // standard uncertainties; fd_Lin already halved when systematic
-    double uc = 0.0;               // combined standard uncertainty (root-sum-square of the ticked ones)
-    double MU = 0.0;               // expanded uncertainty, k = 2
-    double systematicError = 0.0;  // frequency-dependent linearity error, never halved
-    bool showSystematic = false;   // the systematic-error row is visible
+    PerContribution<double> u{};  // standard uncertainties; fd_Lin already halved when systematic
+    double uc = 0.0;              // combined standard uncertainty (root-sum-square of the ticked ones)
+    double MU = 0.0;              // expanded uncertainty, k = 2
+    double systematicError = 0.0; // frequency-dependent linearity error, never halved
+    bool showSystematic = false;  // the systematic-error row is visible
 };
 
 // Combines the twelve contributions u (fd_Lin unhalved, as Calc_fd_Lin returns it).
