@@ -11,8 +11,8 @@
 namespace tarvex {
 namespace {
 
-// One row of a read-out table: the first row whose lower limit the value reaches applies, and shows
-// the value multiplied by scale with pattern.
+// One row of a read-out table: the first row whose lower limit the key reaches applies, and shows the
+// value multiplied by scale with pattern.
 struct ReadoutRow {
     double lowerLimit;
     double scale;
@@ -28,32 +28,28 @@ constexpr std::array<ReadoutRow, 3> kFrequencyRows{{
     {kBelowEverything, 1000000.0, "0 kHz"},
 }};
 
-// Power read-out, P in mW. Each decade boundary belongs to the row above it (10 mW shows as "10 mW",
-// 1 mW as "1.0 mW"). The limits are given as levels in dBm, which are whole numbers, so that a boundary
-// never depends on how 10^(L/10) rounds: 10 dBm = 10 mW, 0 dBm = 1 mW, -20 dBm = 0.01 mW and so on.
-struct PowerRow {
-    int lowerLevelDbm;
-    double scale; // from mW to the unit shown
-    std::string_view pattern;
-};
-
-constexpr std::array<PowerRow, 7> kPowerRows{{
+// Power read-out, P in mW, scaled to the unit shown. Each decade boundary belongs to the row above it
+// (10 mW shows as "10 mW", 1 mW as "1.0 mW"). The limits are the levels in dBm, which are whole numbers,
+// so that a boundary never depends on how 10^(L/10) rounds: 10 dBm = 10 mW, 0 dBm = 1 mW, -20 dBm =
+// 0.01 mW and so on.
+constexpr std::array<ReadoutRow, 7> kPowerRows{{
     {10, 1.0, "0 mW"},
     {0, 1.0, "0.0 mW"},
     {-20, 1000.0, "0 \u00b5W"},
     {-30, 1000.0, "0.0 \u00b5W"},
     {-50, 1000000.0, "0 nW"},
     {-60, 1000000.0, "0.0 nW"},
-    {std::numeric_limits<int>::min(), 1000000000.0, "0 pW"},
+    {kBelowEverything, 1000000000.0, "0 pW"},
 }};
 
-std::string FormatWithRows(double value, std::span<const ReadoutRow> rows, std::string_view separator) {
+std::string FormatWithRows(double key, double value, std::span<const ReadoutRow> rows,
+                           std::string_view separator) {
     for (const ReadoutRow& row : rows) {
-        if (value >= row.lowerLimit) {
+        if (key >= row.lowerLimit) {
             return FormatNumber(value * row.scale, row.pattern, separator);
         }
     }
-    return FormatNumber(value * rows.back().scale, rows.back().pattern, separator); // NaN
+    return FormatNumber(value * rows.back().scale, rows.back().pattern, separator); // a NaN key
 }
 
 } // namespace
@@ -125,7 +121,7 @@ double SourceMatchFromPosition(int position) {
 
 std::string FrequencyReadout(int position, std::string_view decimalSeparator) {
     const double frequencyGHz = vsb_to_Freq(position).value_or(0.0);
-    return FormatWithRows(frequencyGHz, kFrequencyRows, decimalSeparator);
+    return FormatWithRows(frequencyGHz, frequencyGHz, kFrequencyRows, decimalSeparator);
 }
 
 std::string LevelReadout(int levelDbm, std::string_view decimalSeparator) {
@@ -134,17 +130,12 @@ std::string LevelReadout(int levelDbm, std::string_view decimalSeparator) {
 
 std::string PowerReadout(int levelDbm, std::string_view decimalSeparator) {
     const double powerMw = std::pow(10.0, static_cast<double>(levelDbm) / 10.0);
-    for (const PowerRow& row : kPowerRows) {
-        if (levelDbm >= row.lowerLevelDbm) {
-            return FormatNumber(powerMw * row.scale, row.pattern, decimalSeparator);
-        }
-    }
-    return {}; // unreachable: the last row takes every level
+    return FormatWithRows(levelDbm, powerMw, kPowerRows, decimalSeparator);
 }
 
 ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator) {
     const double returnLossDb = static_cast<double>(position) / 10.0;
-    const double r = std::pow(10.0, -returnLossDb / 20.0);
+    const double r = SourceMatchFromPosition(position); // the same value the budget evaluates
     ImpedanceReadouts readouts;
     readouts.returnLoss = FormatNumber(returnLossDb, "0.0 dB", decimalSeparator);
     readouts.reflectionCoefficient = FormatNumber(r, "0.000", decimalSeparator);

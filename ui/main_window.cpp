@@ -1,6 +1,7 @@
 // The main window: loading it creates the controls, wires their handlers and runs the start sequence.
 
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include "budget/contribution.h"
 #include "data/basic_unit_data.h"
@@ -27,7 +28,7 @@ constexpr int kStartResolutionRow = 1;
 
 void AddItems(SelectionList* list, const auto& texts) {
     for (const auto& text : texts) {
-        list->addItem(QString::fromUtf8(std::data(text), static_cast<qsizetype>(std::size(text))));
+        list->addItem(ToQString(text));
     }
 }
 
@@ -80,9 +81,9 @@ void Main::createConnections() {
 
     connect(mnuEnd, &QAction::triggered, this, &Main::mnuEnd_Click);
     connect(mnuSensor_Match_Conservative, &QAction::triggered, this,
-            [this] { SetMismatchCaption(QString::fromUtf8(tarvex::kMismatchConservativeCaption.data())); });
+            [this] { SetMismatchCaption(ToQString(tarvex::kMismatchConservativeCaption)); });
     connect(mnuSensor_Match_Probable, &QAction::triggered, this,
-            [this] { SetMismatchCaption(QString::fromUtf8(tarvex::kMismatchProbableCaption.data())); });
+            [this] { SetMismatchCaption(ToQString(tarvex::kMismatchProbableCaption)); });
     connect(mnufd_Lin_sys, &QAction::triggered, this, [this] { SetLinearitySystematic(true); });
     connect(mnufd_Lin_nonsys, &QAction::triggered, this, [this] { SetLinearitySystematic(false); });
     connect(frmInfo, &QAction::triggered, this, &Main::frmInfo_Click);

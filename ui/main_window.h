@@ -69,6 +69,7 @@ private:
     void lbl_IQ_M_Click();
     void SetLinearitySystematic(bool systematic);
     void lbl_fd_Lin_Click();
+    void SetUnitCaptions(const QString& expanded, const QString& systematic);
     void opt_unit_db_Click();
     void opt_unit_percent_Click();
 

@@ -1,6 +1,7 @@
 // Read-outs of the inputs and the evaluation of the whole budget into the result table.
 
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
@@ -14,14 +15,6 @@
 #include <QLocale>
 #include <QRadioButton>
 
-namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
-
 // Read-outs and results follow the window's locale (the user's, unless set otherwise) for the decimal
 // separator.
 std::string Main::DecimalSeparator() const {
@@ -29,29 +22,29 @@ std::string Main::DecimalSeparator() const {
 }
 
 void Main::ShowFrequenz() {
-    lbl_Frequency->setText(FromUtf8(tarvex::FrequencyReadout(vsbFrequenz->value(), DecimalSeparator())));
+    lbl_Frequency->setText(ToQString(tarvex::FrequencyReadout(vsbFrequenz->value(), DecimalSeparator())));
 }
 
 void Main::ShowPegel() {
     const std::string separator = DecimalSeparator();
-    lbl_Level->setText(FromUtf8(tarvex::LevelReadout(vsbPegel->value(), separator)));
-    lbl_Power->setText(FromUtf8(tarvex::PowerReadout(vsbPegel->value(), separator)));
+    lbl_Level->setText(ToQString(tarvex::LevelReadout(vsbPegel->value(), separator)));
+    lbl_Power->setText(ToQString(tarvex::PowerReadout(vsbPegel->value(), separator)));
 }
 
 void Main::ShowImpedanz() {
     const tarvex::ImpedanceReadouts readouts =
         tarvex::ImpedanceReadout(vsbAnpassung->value(), DecimalSeparator());
-    lbl_Return_Loss->setText(FromUtf8(readouts.returnLoss));
-    lbl_Reflexions_Faktor->setText(FromUtf8(readouts.reflectionCoefficient));
-    lbl_VSWR->setText(FromUtf8(readouts.vswr));
+    lbl_Return_Loss->setText(ToQString(readouts.returnLoss));
+    lbl_Reflexions_Faktor->setText(ToQString(readouts.reflectionCoefficient));
+    lbl_VSWR->setText(ToQString(readouts.vswr));
 }
 
 void Main::ShowHarmonics2f() {
-    lbl_Harmonics_2f->setText(FromUtf8(tarvex::HarmonicReadout(vsbHarmonics2f->value())));
+    lbl_Harmonics_2f->setText(ToQString(tarvex::HarmonicReadout(vsbHarmonics2f->value())));
 }
 
 void Main::ShowHarmonics3f() {
-    lbl_Harmonics_3f->setText(FromUtf8(tarvex::HarmonicReadout(vsbHarmonics3f->value())));
+    lbl_Harmonics_3f->setText(ToQString(tarvex::HarmonicReadout(vsbHarmonics3f->value())));
 }
 
 // The systematic-error row shows only while the linearity error is ticked and treated as systematic.
@@ -92,10 +85,10 @@ void Main::Show_MU() {
     const tarvex::ResultTexts texts =
         tarvex::PresentBudget(tarvex::EvaluateBudget(setup), setup.unit, DecimalSeparator());
     for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        m_valueLabels[i]->setText(FromUtf8(texts.u[i]));
+        m_valueLabels[i]->setText(ToQString(texts.u[i]));
     }
-    lbl_uc->setText(FromUtf8(texts.uc));
-    lbl_MU->setText(FromUtf8(texts.MU));
-    lbl_Systematic_Error->setText(FromUtf8(texts.systematicError));
+    lbl_uc->setText(ToQString(texts.uc));
+    lbl_MU->setText(ToQString(texts.MU));
+    lbl_Systematic_Error->setText(ToQString(texts.systematicError));
     ShowSystematicError();
 }

@@ -1,6 +1,7 @@
 // Input handlers of the main window: each refreshes its read-out and re-evaluates the budget.
 
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include "budget/value_mappings.h"
 #include "data/sensor_catalogue.h"
@@ -47,7 +48,7 @@ void Main::vsbAnpassung_Change() {
 }
 
 void Main::vsbFilter_Change() {
-    lbl_Filter->setText(QString::fromStdString(tarvex::FilterReadout(vsbFilter->value())));
+    lbl_Filter->setText(ToQString(tarvex::FilterReadout(vsbFilter->value())));
     Show_MU();
 }
 
@@ -68,7 +69,7 @@ void Main::vsbTemp_min_Change() {
     if (vsbTemp_min->value() > vsbTemp_max->value()) {
         vsbTemp_min->setValue(vsbTemp_max->value());
     }
-    lbl_Temp_Min->setText(QString::fromStdString(tarvex::TemperatureReadout(vsbTemp_min->value())));
+    lbl_Temp_Min->setText(ToQString(tarvex::TemperatureReadout(vsbTemp_min->value())));
     Show_MU();
 }
 
@@ -76,6 +77,6 @@ void Main::vsbTemp_max_Change() {
     if (vsbTemp_max->value() < vsbTemp_min->value()) {
         vsbTemp_max->setValue(vsbTemp_min->value());
     }
-    lbl_Temp_Max->setText(QString::fromStdString(tarvex::TemperatureReadout(vsbTemp_max->value())));
+    lbl_Temp_Max->setText(ToQString(tarvex::TemperatureReadout(vsbTemp_max->value())));
     Show_MU();
 }

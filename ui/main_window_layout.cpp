@@ -3,6 +3,7 @@
 #include "ui/clickable_label.h"
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
+#include "ui/qt_text.h"
 #include "ui/selection_list.h"
 #include "ui/twip_layout.h"
 
@@ -23,12 +24,8 @@ using twips::Rect;
 constexpr int kClientWidth = 9165;
 constexpr int kClientHeight = 8265;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 template <typename Control> Control* Place(Control* control, const char* name, Rect rect, bool bordered) {
-    control->setObjectName(Text(name));
+    control->setObjectName(ToQString(name));
     control->setGeometry(twips::ToPixels(rect, bordered));
     return control;
 }
@@ -37,7 +34,7 @@ template <typename Control> Control* Place(Control* control, const char* name, R
 QLabel* MakeLabel(QLabel* label, const char* name, const char* text, Rect rect, bool bordered,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     Place(label, name, rect, bordered);
-    label->setText(Text(text));
+    label->setText(ToQString(text));
     label->setAlignment(alignment);
     if (bordered) {
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -81,7 +78,7 @@ void Main::createInputArea(QWidget* client) {
     for (const ListRow& row : lists) {
         MakeLabel(new QLabel(client), row.captionName, row.caption, {row.left, 120, 1335, 255}, false);
         SelectionList* list = Place(new SelectionList(client), row.name, {row.left, 480, 1335, 840}, false);
-        list->setAccessibleName(Text(row.caption));
+        list->setAccessibleName(ToQString(row.caption));
         this->*row.list = list;
     }
 
@@ -134,7 +131,7 @@ void Main::createInputArea(QWidget* client) {
     }};
     for (const ReadoutRow& row : readouts) {
         QLabel* label = MakeLabel(new QLabel(client), row.name, "", row.rect, true, Qt::AlignCenter);
-        label->setAccessibleName(Text(row.accessibleName));
+        label->setAccessibleName(ToQString(row.accessibleName));
         this->*row.label = label;
     }
 
@@ -167,7 +164,7 @@ void Main::createInputArea(QWidget* client) {
         bar->setSmallChange(1);
         bar->setLargeChange(row.largeChange);
         bar->setValue(row.designValue);
-        bar->setAccessibleName(Text(row.accessibleName));
+        bar->setAccessibleName(ToQString(row.accessibleName));
         this->*row.bar = bar;
     }
 }

@@ -1,6 +1,7 @@
 // The settings of the main window: mismatch mode, linearity treatment, result unit, End and About.
 
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include "budget/contribution.h"
 #include "ui/about.h"
@@ -10,14 +11,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
-
-namespace {
-
-QString Caption(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 // Ends the program at once, even while the About box is open: nothing is asked and nothing is saved.
 void Main::mnuEnd_Click() { // NOLINT(readability-convert-member-functions-to-static): a menu handler
@@ -45,8 +38,8 @@ void Main::SetMismatchCaption(const QString& caption) {
 }
 
 void Main::lbl_IQ_M_Click() {
-    const QString probable = Caption(tarvex::kMismatchProbableCaption);
-    SetMismatchCaption(lbl_IQ_M->text() == probable ? Caption(tarvex::kMismatchConservativeCaption)
+    const QString probable = ToQString(tarvex::kMismatchProbableCaption);
+    SetMismatchCaption(lbl_IQ_M->text() == probable ? ToQString(tarvex::kMismatchConservativeCaption)
                                                     : probable);
 }
 
@@ -59,18 +52,21 @@ void Main::lbl_fd_Lin_Click() {
     SetLinearitySystematic(!flag_fd_lin_sys);
 }
 
-void Main::opt_unit_db_Click() {
-    lbl_MU_txt->setText(QStringLiteral("Expanded Uncertainty of Level (k=2)"));
-    lbl_Systematic_error_txt->setText(QStringLiteral("Systematic Error of Level"));
-    lbl_MU->setAccessibleName(lbl_MU_txt->text());
-    lbl_Systematic_Error->setAccessibleName(lbl_Systematic_error_txt->text());
+// The captions below the table name what the results are expressed in: the level (dB) or the power (%).
+void Main::SetUnitCaptions(const QString& expanded, const QString& systematic) {
+    lbl_MU_txt->setText(expanded);
+    lbl_Systematic_error_txt->setText(systematic);
+    lbl_MU->setAccessibleName(expanded);
+    lbl_Systematic_Error->setAccessibleName(systematic);
     Show_MU();
 }
 
+void Main::opt_unit_db_Click() {
+    SetUnitCaptions(QStringLiteral("Expanded Uncertainty of Level (k=2)"),
+                    QStringLiteral("Systematic Error of Level"));
+}
+
 void Main::opt_unit_percent_Click() {
-    lbl_MU_txt->setText(QStringLiteral("Expanded Uncertainty of Power (k=2)"));
-    lbl_Systematic_error_txt->setText(QStringLiteral("Systematic Error of Power"));
-    lbl_MU->setAccessibleName(lbl_MU_txt->text());
-    lbl_Systematic_Error->setAccessibleName(lbl_Systematic_error_txt->text());
-    Show_MU();
+    SetUnitCaptions(QStringLiteral("Expanded Uncertainty of Power (k=2)"),
+                    QStringLiteral("Systematic Error of Power"));
 }

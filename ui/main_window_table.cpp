@@ -3,6 +3,7 @@
 #include "ui/clickable_label.h"
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
+#include "ui/qt_text.h"
 #include "ui/twip_layout.h"
 
 #include "ui/selection_list.h"
@@ -43,14 +44,6 @@ constexpr int kExpandedTop = 4080;
 constexpr int kSystematicTop = 4320;
 constexpr int kDbLeft = 5760;
 constexpr int kPercentLeft = 6240;
-
-QString Text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QLabel* MakeCell(QLabel* label, const QString& name, const QString& text, Rect rect, Qt::Alignment alignment,
                  bool bold = false) {
@@ -112,7 +105,7 @@ void Main::createResultTable(QWidget* client) {
     int top = kFirstRowTop;
     for (const Row& row : rows) {
         const tarvex::ContributionInfo& info = kContributions[Index(row.key)];
-        const QString caption = Text(info.caption);
+        const QString caption = ToQString(info.caption);
         QLabel* captionLabel = nullptr;
         if (row.clickable != nullptr) {
             auto* clickable = new ClickableLabel(Frame1);
@@ -121,16 +114,16 @@ void Main::createResultTable(QWidget* client) {
         } else {
             captionLabel = new QLabel(Frame1);
         }
-        MakeCell(captionLabel, Text(row.captionName), caption,
+        MakeCell(captionLabel, ToQString(row.captionName), caption,
                  {kCaptionLeft, top, kCaptionWidth, kLineHeight}, kCaptionAlignment);
 
-        QLabel* value = MakeCell(new QLabel(Frame1), Text(info.valueLabel), QString(),
+        QLabel* value = MakeCell(new QLabel(Frame1), ToQString(info.valueLabel), QString(),
                                  {kValueLeft, top, kValueWidth, kLineHeight}, Qt::AlignCenter);
         value->setAccessibleName(caption);
         m_valueLabels[Index(row.key)] = value;
 
         auto* box = new QCheckBox(Frame1);
-        box->setObjectName(Text(info.checkBox));
+        box->setObjectName(ToQString(info.checkBox));
         box->setGeometry(twips::ToPixels(Rect{kCheckLeft, top, kBoxSize, kBoxSize}, false));
         box->setChecked(true);
         box->setAccessibleName(caption);
@@ -163,16 +156,16 @@ void Main::createResultTable(QWidget* client) {
          kPercentLeft},
     }};
     for (const UnitColumn& unit : units) {
-        auto* heading = new QLabel(Text(unit.heading), Frame1);
-        heading->setObjectName(Text(unit.headingName));
+        auto* heading = new QLabel(ToQString(unit.heading), Frame1);
+        heading->setObjectName(ToQString(unit.headingName));
         heading->setGeometry(twips::ToPixels(
             Rect{unit.left, kUnitHeadingTop, kBoxSize, kExpandedTop - kUnitHeadingTop}, false));
         heading->setAlignment(Qt::AlignCenter);
         auto* button = new QRadioButton(Frame1);
-        button->setObjectName(Text(unit.buttonName));
+        button->setObjectName(ToQString(unit.buttonName));
         button->setGeometry(twips::ToPixels(Rect{unit.left, kExpandedTop, kBoxSize, kBoxSize}, false));
-        button->setAccessibleName(Text(unit.heading));
-        button->setAccessibleDescription(Text(unit.description));
+        button->setAccessibleName(ToQString(unit.heading));
+        button->setAccessibleDescription(ToQString(unit.description));
         this->*unit.button = button;
     }
     opt_unit_db->setChecked(true);
@@ -209,8 +202,8 @@ void Main::createMenus() {
         {&Main::mnu_Info, "mnu_Info", "&Info"},
     }};
     for (const Title& title : titles) {
-        QMenu* menu = menuBar()->addMenu(Text(title.text));
-        menu->setObjectName(Text(title.name));
+        QMenu* menu = menuBar()->addMenu(ToQString(title.text));
+        menu->setObjectName(ToQString(title.name));
         this->*title.menu = menu;
     }
 
@@ -233,8 +226,8 @@ void Main::createMenus() {
         {&Main::mnu_Info, &Main::frmInfo, "frmInfo", "About"},
     }};
     for (const Item& item : items) {
-        QAction* action = (this->*item.menu)->addAction(Text(item.text));
-        action->setObjectName(Text(item.name));
+        QAction* action = (this->*item.menu)->addAction(ToQString(item.text));
+        action->setObjectName(ToQString(item.name));
         this->*item.action = action;
     }
 }
