@@ -16,7 +16,6 @@ MeasurementSetup StartState() {
     setup.basicUnit = "BX-20";
     setup.frequency = 18.0;
     setup.level = 0;
-    setup.powerW = 0.001;
     setup.filterNumber = 7;
     setup.sourceMatch = 0.1;
     setup.resolution = "0.01 dB";
@@ -30,7 +29,6 @@ MeasurementSetup DiodeState() {
     setup.sensor = "TS-106";
     setup.frequency = 20.0;
     setup.level = 8;
-    setup.powerW = 0.00630957344480193;
     setup.fdLinSystematic = true;
     return setup;
 }

@@ -4,6 +4,8 @@
 namespace tarvex {
 
 PerContribution<double> EvaluateContributions(const MeasurementSetup& setup) {
+    // Only the harmonics lookups take the power in W; the other calculators convert the level themselves.
+    const double powerW = PowerW(setup.level);
     PerContribution<double> u{};
     u[Index(Contribution::cal)] = Calc_u_cal(setup.sensor, setup.frequency, setup.level);
     u[Index(Contribution::drift)] = Calc_u_drift(setup.sensor, setup.level);
@@ -16,8 +18,8 @@ PerContribution<double> EvaluateContributions(const MeasurementSetup& setup) {
         Calc_u_M(setup.sensor, setup.frequency, setup.sourceMatch, setup.mismatchMode);
     u[Index(Contribution::P_Coeff)] = Calc_u_P_Coeff(setup.sensor, setup.level);
     u[Index(Contribution::fd_Lin)] = Calc_fd_Lin(setup.sensor, setup.frequency, setup.level);
-    u[Index(Contribution::Harmonics2f)] = Calc_u_Harmonics2f(setup.sensor, setup.powerW, setup.harmonic2f);
-    u[Index(Contribution::Harmonics3f)] = Calc_u_Harmonics3f(setup.sensor, setup.powerW, setup.harmonic3f);
+    u[Index(Contribution::Harmonics2f)] = Calc_u_Harmonics2f(setup.sensor, powerW, setup.harmonic2f);
+    u[Index(Contribution::Harmonics3f)] = Calc_u_Harmonics3f(setup.sensor, powerW, setup.harmonic3f);
     return u;
 }
 

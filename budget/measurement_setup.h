@@ -15,8 +15,7 @@ struct MeasurementSetup {
     std::string sensor;       // sensor identifier, e.g. "TS-301"
     std::string basicUnit;    // basic-unit identifier, e.g. "BX-20"
     double frequency = 0.0;   // GHz, 0 is DC
-    int level = 0;            // dBm
-    double powerW = 0.001;    // W, 10^((level - 30) / 10)
+    int level = 0;            // dBm; the power in W is PowerW(level), formed where it is needed
     int filterNumber = 0;     // 0 ... 12
     int tempMin = 22;         // °C
     int tempMax = 24;         // °C
@@ -28,6 +27,8 @@ struct MeasurementSetup {
     ResultUnit unit = ResultUnit::dB;
     MismatchMode mismatchMode = MismatchMode::probable;
     bool fdLinSystematic = false; // frequency-dependent linearity error treated as systematic
+
+    bool operator==(const MeasurementSetup&) const = default;
 };
 
 // The measured power in W for a level in dBm.

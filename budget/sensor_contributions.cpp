@@ -1,4 +1,5 @@
 #include "budget/calculators.h"
+#include "budget/inputs.h"
 
 #include "data/band_lookup.h"
 #include "data/calibration_data.h"
@@ -24,7 +25,7 @@ struct ResolutionStep {
     double stepDb;
 };
 
-// The display resolutions offered, tested in this order.
+// The display resolutions offered, in the order the window lists them and the lookup tests them.
 constexpr std::array<ResolutionStep, 3> kResolutionSteps{{
     {"0.1 dB", 0.1},
     {"0.01 dB", 0.01},
@@ -40,7 +41,19 @@ std::optional<double> ResolutionStepDb(std::string_view resolution) {
     return std::nullopt;
 }
 
+constexpr auto kResolutionTexts = [] {
+    std::array<std::string_view, kResolutionSteps.size()> texts{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        texts[i] = kResolutionSteps[i].text;
+    }
+    return texts;
+}();
+
 } // namespace
+
+std::span<const std::string_view> Resolutions() {
+    return kResolutionTexts;
+}
 
 // The calibration table holds expanded uncertainties (k = 2).
 double Calc_u_cal(std::string_view sensor, double frequency, int level) {

@@ -3,15 +3,14 @@
 // scroll-position mapping, read-out and number pattern the window uses. Anything the sanitizers object
 // to is a fault, and so is a broken round trip of a scroll position or of a formatted number.
 
+#include "budget/inputs.h"
 #include "budget/measurement_setup.h"
 #include "budget/number_format.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
 #include "budget/value_mappings.h"
-#include "data/basic_unit_data.h"
 #include "data/fd_linearity_data.h"
 #include "data/harmonics_data.h"
-#include "data/sensor_catalogue.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -22,14 +21,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace tarvex;
-
-constexpr std::array<std::string_view, 3> kResolutions{"0.1 dB", "0.01 dB", "0.001 dB"};
 
 // Values at which formulas and band edges tend to break.
 constexpr std::array<double, 16> kTelling{
@@ -69,22 +67,20 @@ int ConsumeAnyInt(FuzzedDataProvider& in) {
     return in.ConsumeBool() ? in.ConsumeIntegral<int>() : in.ConsumeIntegral<std::int16_t>();
 }
 
-template <std::size_t N>
-std::string ConsumeIdentifier(FuzzedDataProvider& in, const std::array<std::string_view, N>& known) {
+std::string ConsumeIdentifier(FuzzedDataProvider& in, std::span<const std::string_view> known) {
     if (in.ConsumeBool()) {
-        return std::string(in.PickValueInArray(known));
+        return std::string(known[in.ConsumeIntegralInRange<std::size_t>(0, known.size() - 1)]);
     }
     return in.ConsumeRandomLengthString(12);
 }
 
 MeasurementSetup ConsumeSetup(FuzzedDataProvider& in) {
     MeasurementSetup setup;
-    setup.sensor = ConsumeIdentifier(in, kSensorModels);
-    setup.basicUnit = ConsumeIdentifier(in, kBasicUnitModels);
-    setup.resolution = ConsumeIdentifier(in, kResolutions);
+    setup.sensor = ConsumeIdentifier(in, SensorModels());
+    setup.basicUnit = ConsumeIdentifier(in, BasicUnitModels());
+    setup.resolution = ConsumeIdentifier(in, Resolutions());
     setup.frequency = ConsumeAnyDouble(in);
     setup.level = ConsumeAnyInt(in);
-    setup.powerW = in.ConsumeBool() ? PowerW(setup.level) : ConsumeAnyDouble(in);
     setup.filterNumber = ConsumeAnyInt(in);
     setup.tempMin = ConsumeAnyInt(in);
     setup.tempMax = ConsumeAnyInt(in);
@@ -100,12 +96,10 @@ MeasurementSetup ConsumeSetup(FuzzedDataProvider& in) {
     return setup;
 }
 
-// The sensor range update of the window: frequency and power limits turned into scroll positions.
+// The sensor range update of the window and the limits the command line checks against.
 void SensorRanges(std::string_view sensor) {
-    pos(Freq_to_vsb(SensorFreqMin(sensor).value_or(0.0)).value_or(0.0));
-    pos(Freq_to_vsb(SensorFreqMax(sensor).value_or(0.0)).value_or(0.0));
-    LevelPosition(SensorPowerMax(sensor).value_or(0.0));
-    LevelPosition(SensorPowerMin(sensor).value_or(0.0));
+    SensorScrollRangeOf(sensor);
+    SensorInputLimitsOf(sensor);
 }
 
 // The formulas behind the harmonics and linearity lookups, with any arguments.

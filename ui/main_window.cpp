@@ -4,8 +4,7 @@
 #include "ui/qt_text.h"
 
 #include "budget/contribution.h"
-#include "data/basic_unit_data.h"
-#include "data/sensor_catalogue.h"
+#include "budget/inputs.h"
 #include "ui/clickable_label.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/selection_list.h"
@@ -14,20 +13,18 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
-#include <array>
+#include <span>
 #include <string_view>
 
 namespace {
-
-constexpr std::array<std::string_view, 3> kResolutions{"0.1 dB", "0.01 dB", "0.001 dB"};
 
 // Start selections: TS-301, BX-20 and "0.01 dB".
 constexpr int kStartSensorRow = 13;
 constexpr int kStartBasicUnitRow = 0;
 constexpr int kStartResolutionRow = 1;
 
-void AddItems(SelectionList* list, const auto& texts) {
-    for (const auto& text : texts) {
+void AddItems(SelectionList* list, std::span<const std::string_view> texts) {
+    for (const std::string_view text : texts) {
         list->addItem(ToQString(text));
     }
 }
@@ -95,13 +92,13 @@ void Main::createConnections() {
 void Main::Form_Load() {
     flag_fd_lin_sys = false;
 
-    AddItems(lstMeßkopf, tarvex::kSensorModels);
+    AddItems(lstMeßkopf, tarvex::SensorModels());
     lstMeßkopf->setCurrentRow(kStartSensorRow); // narrows frequency and level to the sensor's range
 
-    AddItems(lstGrundgerät, tarvex::kBasicUnitModels);
+    AddItems(lstGrundgerät, tarvex::BasicUnitModels());
     lstGrundgerät->setCurrentRow(kStartBasicUnitRow);
 
-    AddItems(lstResolution, kResolutions);
+    AddItems(lstResolution, tarvex::Resolutions());
     lstResolution->setCurrentRow(kStartResolutionRow);
 
     // Lower temperature first: 22 lies below the design upper limit 50, so the interlock never acts.

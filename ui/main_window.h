@@ -79,7 +79,7 @@ private:
     void ShowImpedanz();
     void ShowHarmonics2f();
     void ShowHarmonics3f();
-    void ShowSystematicError();
+    void ShowSystematicError(bool show);
     tarvex::MeasurementSetup ReadSetup() const; // the inputs of one evaluation, as the controls hold them now
     void Show_MU();
     std::string DecimalSeparator() const;

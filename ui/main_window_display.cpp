@@ -47,10 +47,9 @@ void Main::ShowHarmonics3f() {
     lbl_Harmonics_3f->setText(ToQString(tarvex::HarmonicReadout(vsbHarmonics3f->value())));
 }
 
-// The systematic-error row shows only while the linearity error is ticked and treated as systematic.
-void Main::ShowSystematicError() {
-    const bool show =
-        m_includeBoxes[tarvex::Index(tarvex::Contribution::fd_Lin)]->isChecked() && flag_fd_lin_sys;
+// The budget decides whether the systematic-error row shows: only while the linearity error is ticked
+// and treated as systematic.
+void Main::ShowSystematicError(bool show) {
     lbl_Systematic_error_txt->setVisible(show);
     lbl_Systematic_Error->setVisible(show);
 }
@@ -59,7 +58,6 @@ tarvex::MeasurementSetup Main::ReadSetup() const {
     tarvex::MeasurementSetup setup;
     setup.frequency = tarvex::vsb_to_Freq(vsbFrequenz->value()).value_or(0.0);
     setup.level = vsbPegel->value();
-    setup.powerW = tarvex::PowerW(setup.level);
     setup.sensor = lstMeßkopf->selectedText().toStdString();
     setup.basicUnit = lstGrundgerät->selectedText().toStdString();
     setup.filterNumber = vsbFilter->value();
@@ -82,13 +80,13 @@ tarvex::MeasurementSetup Main::ReadSetup() const {
 // hides the systematic-error row. Nothing is kept between evaluations.
 void Main::Show_MU() {
     const tarvex::MeasurementSetup setup = ReadSetup();
-    const tarvex::ResultTexts texts =
-        tarvex::PresentBudget(tarvex::EvaluateBudget(setup), setup.unit, DecimalSeparator());
+    const tarvex::UncertaintyBudget budget = tarvex::EvaluateBudget(setup);
+    const tarvex::ResultTexts texts = tarvex::PresentBudget(budget, setup.unit, DecimalSeparator());
     for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
         m_valueLabels[i]->setText(ToQString(texts.u[i]));
     }
     lbl_uc->setText(ToQString(texts.uc));
     lbl_MU->setText(ToQString(texts.MU));
     lbl_Systematic_Error->setText(ToQString(texts.systematicError));
-    ShowSystematicError();
+    ShowSystematicError(budget.showSystematic);
 }

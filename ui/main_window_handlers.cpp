@@ -3,28 +3,23 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
+#include "budget/inputs.h"
 #include "budget/value_mappings.h"
-#include "data/sensor_catalogue.h"
 #include "ui/position_scroll_bar.h"
-
 #include "ui/selection_list.h"
 
 #include <QLabel>
-
-#include <string>
 
 // Selecting a sensor narrows the frequency and level bars to the sensor's range. Each end is set on its
 // own; a position outside the new range moves to the nearer end and raises that bar's handler, one
 // inside stays, so a frequency or level chosen for one sensor survives a change to another where it can.
 void Main::UpdateSensorRange() {
-    const std::string sensor = lstMeßkopf->selectedText().toStdString();
-    const auto frequencyPosition = [](std::optional<double> limitGHz) {
-        return tarvex::pos(tarvex::Freq_to_vsb(limitGHz.value_or(0.0)).value_or(0.0));
-    };
-    vsbFrequenz->setMax(frequencyPosition(tarvex::SensorFreqMin(sensor)));
-    vsbFrequenz->setMin(frequencyPosition(tarvex::SensorFreqMax(sensor)));
-    vsbPegel->setMin(tarvex::LevelPosition(tarvex::SensorPowerMax(sensor).value_or(0.0)));
-    vsbPegel->setMax(tarvex::LevelPosition(tarvex::SensorPowerMin(sensor).value_or(0.0)));
+    const tarvex::SensorScrollRange range =
+        tarvex::SensorScrollRangeOf(lstMeßkopf->selectedText().toStdString());
+    vsbFrequenz->setMax(range.frequencyBottom);
+    vsbFrequenz->setMin(range.frequencyTop);
+    vsbPegel->setMin(range.levelTop);
+    vsbPegel->setMax(range.levelBottom);
 }
 
 void Main::lstMeßkopf_Click() {

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_text.h"
+#include "ui/result_rows.h"
 #include "ui/twip_layout.h"
 
 #include "ui/selection_list.h"
@@ -82,48 +83,33 @@ void Main::createResultTable(QWidget* client) {
                                           {kValueLeft, 240, kValueWidth, 495}, Qt::AlignCenter, true);
     uncertaintyHeading->setWordWrap(true);
 
-    // Rows on screen; Label28 appears twice in the drawing (index 0 and 2): the second is Label28_2.
-    struct Row {
-        const char* captionName;
-        Contribution key;
-        ClickableLabel* Main::*clickable;
+    // The mismatch and linearity captions switch their setting when clicked.
+    const auto clickableCaption = [](Contribution key) -> ClickableLabel* Main::* {
+        if (key == Contribution::M) {
+            return &Main::lbl_IQ_M;
+        }
+        return key == Contribution::fd_Lin ? &Main::lbl_fd_Lin : nullptr;
     };
-    constexpr std::array<Row, tarvex::kContributionCount> rows{{
-        {"Label11", Contribution::cal, nullptr},
-        {"Label12", Contribution::noise, nullptr},
-        {"Label13", Contribution::drift, nullptr},
-        {"Label14", Contribution::lin, nullptr},
-        {"lbl_IQ_M", Contribution::M, &Main::lbl_IQ_M},
-        {"Label16", Contribution::temp, nullptr},
-        {"Label17", Contribution::GG, nullptr},
-        {"Label18", Contribution::res, nullptr},
-        {"Label1", Contribution::P_Coeff, nullptr},
-        {"lbl_fd_Lin", Contribution::fd_Lin, &Main::lbl_fd_Lin},
-        {"Label28", Contribution::Harmonics2f, nullptr},
-        {"Label28_2", Contribution::Harmonics3f, nullptr},
-    }};
     int top = kFirstRowTop;
-    for (const Row& row : rows) {
-        const tarvex::ContributionInfo& info = kContributions[Index(row.key)];
-        const QString caption = ToQString(info.caption);
+    for (const ResultRow& row : kResultRows) {
+        const QString caption = ToQString(kContributions[Index(row.key)].caption);
         QLabel* captionLabel = nullptr;
-        if (row.clickable != nullptr) {
-            auto* clickable = new ClickableLabel(Frame1);
-            this->*row.clickable = clickable;
-            captionLabel = clickable;
+        if (ClickableLabel* Main::*clickable = clickableCaption(row.key)) {
+            this->*clickable = new ClickableLabel(Frame1);
+            captionLabel = this->*clickable;
         } else {
             captionLabel = new QLabel(Frame1);
         }
-        MakeCell(captionLabel, ToQString(row.captionName), caption,
+        MakeCell(captionLabel, ToQString(row.captionLabel), caption,
                  {kCaptionLeft, top, kCaptionWidth, kLineHeight}, kCaptionAlignment);
 
-        QLabel* value = MakeCell(new QLabel(Frame1), ToQString(info.valueLabel), QString(),
+        QLabel* value = MakeCell(new QLabel(Frame1), ToQString(row.valueLabel), QString(),
                                  {kValueLeft, top, kValueWidth, kLineHeight}, Qt::AlignCenter);
         value->setAccessibleName(caption);
         m_valueLabels[Index(row.key)] = value;
 
         auto* box = new QCheckBox(Frame1);
-        box->setObjectName(ToQString(info.checkBox));
+        box->setObjectName(ToQString(row.checkBox));
         box->setGeometry(twips::ToPixels(Rect{kCheckLeft, top, kBoxSize, kBoxSize}, false));
         box->setChecked(true);
         box->setAccessibleName(caption);

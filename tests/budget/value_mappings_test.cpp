@@ -1,7 +1,5 @@
 #include "budget/value_mappings.h"
 
-#include "data/sensor_catalogue.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -53,24 +51,6 @@ TEST(PositionRounding, NearestEvenClampedToSixteenBits) {
     EXPECT_EQ(LevelPosition(0.0), -32768);
     EXPECT_EQ(LevelPosition(-0.001), 0);
     EXPECT_EQ(LevelPosition(kNaN), 0);
-}
-
-// The scroll ranges of every sensor: frequency top ... bottom and level top ... bottom (dBm).
-TEST(SensorRanges, LimitsBecomeScrollRanges) {
-    const std::tuple<std::string_view, int, int, int, int> cases[] = {
-        {"TS-101", 1818, 19, 13, -67}, {"TS-102", 1818, 19, 27, -47}, {"TS-103", 268, 10, 11, -70},
-        {"TS-104", 618, 1, 13, -70},   {"TS-105", 618, 1, 27, -50},   {"TS-106", 2668, 23, 13, -64},
-        {"TS-107", 1318, 19, 13, -67}, {"TS-108", 1318, 19, 27, -47}, {"TS-109", 4018, 23, 13, -64},
-        {"TS-201", 618, 21, 13, -30},  {"TS-202A", 618, 21, 33, -10}, {"TS-202B", 618, 21, 33, -10},
-        {"TS-203", 618, 21, 43, 0},    {"TS-301", 1818, 0, 20, -30},  {"TS-302", 2668, 0, 20, -30},
-        {"TS-303", 1818, 0, 40, -10},  {"TS-304", 1818, 0, 45, -5},   {"TS-305", 4018, 0, 20, -30}};
-    for (const auto& [sensor, frequencyTop, frequencyBottom, levelTop, levelBottom] : cases) {
-        SCOPED_TRACE(sensor);
-        EXPECT_EQ(pos(Freq_to_vsb(SensorFreqMax(sensor).value_or(0.0)).value_or(0.0)), frequencyTop);
-        EXPECT_EQ(pos(Freq_to_vsb(SensorFreqMin(sensor).value_or(0.0)).value_or(0.0)), frequencyBottom);
-        EXPECT_EQ(LevelPosition(SensorPowerMax(sensor).value_or(0.0)), levelTop);
-        EXPECT_EQ(LevelPosition(SensorPowerMin(sensor).value_or(0.0)), levelBottom);
-    }
 }
 
 // Frequency positions, levels and powers; each power decade boundary belongs to the row above it.

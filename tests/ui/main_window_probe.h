@@ -7,6 +7,7 @@
 #include "budget/uncertainty_budget.h"
 #include "budget/value_mappings.h"
 #include "ui/position_scroll_bar.h"
+#include "ui/result_rows.h"
 #include "ui_test_support.h"
 
 #include <QAction>
@@ -107,17 +108,17 @@ public:
     // caller gives it); bars out of range; temperatures out of order.
     QStringList wrongResults(bool fdLinSystematic) const {
         const MeasurementSetup setup = setupFromControls(fdLinSystematic);
-        const ResultTexts texts =
-            PresentBudget(EvaluateBudget(setup), setup.unit, QLocale().decimalPoint().toStdString());
+        const UncertaintyBudget budget = EvaluateBudget(setup);
+        const ResultTexts texts = PresentBudget(budget, setup.unit, QLocale().decimalPoint().toStdString());
         QStringList expected;
-        for (const ContributionInfo& info : kContributions) {
-            expected << FromView(info.valueLabel) + QLatin1Char('=') +
-                            QString::fromStdString(texts.u[Index(info.key)]);
+        for (const ResultRow& row : kResultRows) {
+            expected << FromView(row.valueLabel) + QLatin1Char('=') +
+                            QString::fromStdString(texts.u[Index(row.key)]);
         }
         expected << QStringLiteral("lbl_uc=") + QString::fromStdString(texts.uc)
                  << QStringLiteral("lbl_MU=") + QString::fromStdString(texts.MU)
                  << QStringLiteral("lbl_Systematic_Error=") + QString::fromStdString(texts.systematicError)
-                 << QStringLiteral("row=") + (ticked("chk_fd_lin") && fdLinSystematic ? "shown" : "hidden")
+                 << QStringLiteral("row=") + (budget.showSystematic ? "shown" : "hidden")
                  << QStringLiteral("sys=") + QVariant(fdLinSystematic).toString();
         QStringList wrong = unmet(expected);
         for (const PositionScrollBar* bar : m_window.findChildren<PositionScrollBar*>()) {
@@ -138,15 +139,14 @@ public:
         setup.resolution = selected(QStringLiteral("lstResolution")).toStdString();
         setup.frequency = vsb_to_Freq(bar(QStringLiteral("vsbFrequenz")).value()).value_or(0.0);
         setup.level = bar(QStringLiteral("vsbPegel")).value();
-        setup.powerW = std::pow(10.0, (setup.level - 30) / 10.0);
         setup.filterNumber = bar(QStringLiteral("vsbFilter")).value();
         setup.tempMin = bar(QStringLiteral("vsbTemp_min")).value();
         setup.tempMax = bar(QStringLiteral("vsbTemp_max")).value();
         setup.sourceMatch = std::pow(10.0, -bar(QStringLiteral("vsbAnpassung")).value() / 200.0);
         setup.harmonic2f = bar(QStringLiteral("vsbHarmonics2f")).value();
         setup.harmonic3f = bar(QStringLiteral("vsbHarmonics3f")).value();
-        for (const ContributionInfo& info : kContributions) {
-            setup.include[Index(info.key)] = ticked(info.checkBox) ? 1 : 0;
+        for (const ResultRow& row : kResultRows) {
+            setup.include[Index(row.key)] = ticked(row.checkBox) ? 1 : 0;
         }
         setup.unit = find<QRadioButton>(QStringLiteral("opt_unit_percent")).isChecked() ? ResultUnit::percent
                                                                                         : ResultUnit::dB;
