@@ -58,4 +58,11 @@ inline constexpr PerContribution<ContributionInfo> kContributions{{
     {Contribution::Harmonics3f, "Harmonics3f", "Harmonics Effect 3f"},
 }};
 
+// The rows of the result table as they stand on screen, top to bottom (not the evaluation order).
+inline constexpr PerContribution<Contribution> kTableOrder{
+    Contribution::cal,     Contribution::noise,  Contribution::drift,       Contribution::lin,
+    Contribution::M,       Contribution::temp,   Contribution::GG,          Contribution::res,
+    Contribution::P_Coeff, Contribution::fd_Lin, Contribution::Harmonics2f, Contribution::Harmonics3f,
+};
+
 } // namespace tarvex

@@ -21,22 +21,44 @@ constexpr ColumnPatterns kPercentPatterns{"0.00 %", " 0.00 %", "0.0 %", "0.0 %"}
 
 // In percent every value is converted on its own, so the contributions do not combine by root-sum-square
 // into uc, and MU is twice the percent value of uc rather than the percent value of 2 uc.
+ResultValues ShownValues(const UncertaintyBudget& budget, ResultUnit unit) {
+    const bool percent = unit == ResultUnit::percent;
+    const auto shown = [percent](double dB) { return percent ? dB_to_pc(dB) : dB; };
+    ResultValues values;
+    for (std::size_t i = 0; i < kContributionCount; ++i) {
+        values.u[i] = shown(budget.u[i]);
+    }
+    values.uc = shown(budget.uc);
+    values.MU = percent ? 2.0 * values.uc : budget.MU;
+    values.systematicError = shown(budget.systematicError);
+    return values;
+}
+
 ResultTexts PresentBudget(const UncertaintyBudget& budget, ResultUnit unit,
                           std::string_view decimalSeparator) {
-    const bool percent = unit == ResultUnit::percent;
-    const ColumnPatterns& patterns = percent ? kPercentPatterns : kDbPatterns;
-    const auto shown = [percent](double dB) { return percent ? dB_to_pc(dB) : dB; };
-    const double shownUc = shown(budget.uc);
-
+    const ColumnPatterns& patterns = unit == ResultUnit::percent ? kPercentPatterns : kDbPatterns;
+    const ResultValues values = ShownValues(budget, unit);
     ResultTexts texts;
     for (std::size_t i = 0; i < kContributionCount; ++i) {
-        texts.u[i] = FormatNumber(shown(budget.u[i]), patterns.contribution, decimalSeparator);
+        texts.u[i] = FormatNumber(values.u[i], patterns.contribution, decimalSeparator);
     }
-    texts.uc = FormatNumber(shownUc, patterns.uc, decimalSeparator);
-    texts.MU = FormatNumber(percent ? 2.0 * shownUc : budget.MU, patterns.MU, decimalSeparator);
-    texts.systematicError =
-        FormatNumber(shown(budget.systematicError), patterns.systematicError, decimalSeparator);
+    texts.uc = FormatNumber(values.uc, patterns.uc, decimalSeparator);
+    texts.MU = FormatNumber(values.MU, patterns.MU, decimalSeparator);
+    texts.systematicError = FormatNumber(values.systematicError, patterns.systematicError, decimalSeparator);
     return texts;
+}
+
+std::string_view ExpandedCaption(ResultUnit unit) {
+    return unit == ResultUnit::percent ? "Expanded Uncertainty of Power (k=2)"
+                                       : "Expanded Uncertainty of Level (k=2)";
+}
+
+std::string_view SystematicCaption(ResultUnit unit) {
+    return unit == ResultUnit::percent ? "Systematic Error of Power" : "Systematic Error of Level";
+}
+
+std::string_view MismatchCaption(MismatchMode mode) {
+    return mode == MismatchMode::probable ? kMismatchProbableCaption : kMismatchConservativeCaption;
 }
 
 } // namespace tarvex

@@ -120,7 +120,10 @@ double SourceMatchFromPosition(int position) {
 }
 
 std::string FrequencyReadout(int position, std::string_view decimalSeparator) {
-    const double frequencyGHz = vsb_to_Freq(position).value_or(0.0);
+    return FrequencyReadoutGHz(vsb_to_Freq(position).value_or(0.0), decimalSeparator);
+}
+
+std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSeparator) {
     return FormatWithRows(frequencyGHz, frequencyGHz, kFrequencyRows, decimalSeparator);
 }
 
@@ -133,9 +136,9 @@ std::string PowerReadout(int levelDbm, std::string_view decimalSeparator) {
     return FormatWithRows(levelDbm, powerMw, kPowerRows, decimalSeparator);
 }
 
-ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator) {
-    const double returnLossDb = static_cast<double>(position) / 10.0;
-    const double r = SourceMatchFromPosition(position); // the same value the budget evaluates
+namespace {
+
+ImpedanceReadouts ImpedanceReadoutOf(double returnLossDb, double r, std::string_view decimalSeparator) {
     ImpedanceReadouts readouts;
     readouts.returnLoss = FormatNumber(returnLossDb, "0.0 dB", decimalSeparator);
     readouts.reflectionCoefficient = FormatNumber(r, "0.000", decimalSeparator);
@@ -143,6 +146,18 @@ ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparat
     readouts.vswr =
         (r == 1.0) ? std::string("infinite") : FormatNumber((1.0 + r) / (1.0 - r), "0.000", decimalSeparator);
     return readouts;
+}
+
+} // namespace
+
+ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator) {
+    const double returnLossDb = static_cast<double>(position) / 10.0;
+    const double r = SourceMatchFromPosition(position); // the same value the budget evaluates
+    return ImpedanceReadoutOf(returnLossDb, r, decimalSeparator);
+}
+
+ImpedanceReadouts ImpedanceReadoutOfMatch(double sourceMatch, std::string_view decimalSeparator) {
+    return ImpedanceReadoutOf(-20.0 * std::log10(sourceMatch), sourceMatch, decimalSeparator);
 }
 
 std::string HarmonicReadout(int harmonicDbc) {

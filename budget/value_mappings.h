@@ -25,14 +25,18 @@ double SourceMatchFromPosition(int position);
 
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
 std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"
-std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = ".");     // "0 dBm"
-std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = ".");     // "1.0 mW"
+std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSeparator = ".");
+std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = "."); // "0 dBm"
+std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = "."); // "1.0 mW"
 struct ImpedanceReadouts {
     std::string returnLoss;            // "20.0 dB"
     std::string reflectionCoefficient; // "0.100"
     std::string vswr;                  // "1.222" or "infinite"
 };
 ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator = ".");
+// The same read-outs from the source reflection coefficient itself, the return loss being -20 lg(Γ): for
+// every position of the source-match bar they read as ImpedanceReadout does.
+ImpedanceReadouts ImpedanceReadoutOfMatch(double sourceMatch, std::string_view decimalSeparator = ".");
 std::string HarmonicReadout(int harmonicDbc); // "-40 dBc"
 std::string TemperatureReadout(int degrees);  // "22 °C"
 std::string FilterReadout(int filterNumber);  // "7"

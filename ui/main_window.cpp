@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
+#include "budget/budget_description.h"
 #include "budget/contribution.h"
 #include "budget/inputs.h"
 #include "ui/clickable_label.h"
@@ -34,7 +35,7 @@ void AddItems(SelectionList* list, std::span<const std::string_view> texts) {
 Main::Main(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Measurement Uncertainty Analysis Tarvex, Rev. 1.0"));
+    setWindowTitle(ToQString(tarvex::kProgramTitle));
     // Every control exists before any handler is connected, so that no handler, not even one raised
     // by the start sequence, can reach a control that is not built yet.
     createWidgets();

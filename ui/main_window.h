@@ -2,6 +2,7 @@
 
 #include "budget/contribution.h"
 #include "budget/measurement_setup.h"
+#include "budget/uncertainty_budget.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -37,6 +38,17 @@ public:
     ~Main() override;
 
     bool fdLinSystematic() const { return flag_fd_lin_sys; }
+
+    // The inputs of one evaluation, as the controls hold them now.
+    tarvex::MeasurementSetup ReadSetup() const;
+    // The decimal separator of read-outs and results: the window's locale's.
+    std::string DecimalSeparator() const;
+
+signals:
+    // Raised by every evaluation, after the labels are written: the setup read from the controls and its
+    // budget. Windows that follow this one (documents, the chart) take their numbers from here and never
+    // read this window's controls.
+    void evaluated(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& budget);
 
 private:
     // Creation (main_window_layout.cpp).
@@ -80,9 +92,7 @@ private:
     void ShowHarmonics2f();
     void ShowHarmonics3f();
     void ShowSystematicError(bool show);
-    tarvex::MeasurementSetup ReadSetup() const; // the inputs of one evaluation, as the controls hold them now
     void Show_MU();
-    std::string DecimalSeparator() const;
 
     // Input area.
     SelectionList* lstGrundgerät = nullptr;

@@ -89,4 +89,5 @@ void Main::Show_MU() {
     lbl_MU->setText(ToQString(texts.MU));
     lbl_Systematic_Error->setText(ToQString(texts.systematicError));
     ShowSystematicError(budget.showSystematic);
+    emit evaluated(setup, budget);
 }

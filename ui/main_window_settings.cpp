@@ -4,6 +4,7 @@
 #include "ui/qt_text.h"
 
 #include "budget/contribution.h"
+#include "budget/presentation.h"
 #include "ui/about.h"
 #include "ui/clickable_label.h"
 
@@ -62,11 +63,11 @@ void Main::SetUnitCaptions(const QString& expanded, const QString& systematic) {
 }
 
 void Main::opt_unit_db_Click() {
-    SetUnitCaptions(QStringLiteral("Expanded Uncertainty of Level (k=2)"),
-                    QStringLiteral("Systematic Error of Level"));
+    SetUnitCaptions(ToQString(tarvex::ExpandedCaption(tarvex::ResultUnit::dB)),
+                    ToQString(tarvex::SystematicCaption(tarvex::ResultUnit::dB)));
 }
 
 void Main::opt_unit_percent_Click() {
-    SetUnitCaptions(QStringLiteral("Expanded Uncertainty of Power (k=2)"),
-                    QStringLiteral("Systematic Error of Power"));
+    SetUnitCaptions(ToQString(tarvex::ExpandedCaption(tarvex::ResultUnit::percent)),
+                    ToQString(tarvex::SystematicCaption(tarvex::ResultUnit::percent)));
 }

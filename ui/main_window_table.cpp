@@ -1,5 +1,6 @@
 // Creation of the result table, the menus and the keyboard order of the main window.
 
+#include "budget/presentation.h"
 #include "ui/clickable_label.h"
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
@@ -121,11 +122,11 @@ void Main::createResultTable(QWidget* client) {
     lbl_fd_Lin->setAccessibleDescription(
         QStringLiteral("Click to switch between statistical and systematic"));
 
-    MakeCell(new QLabel(Frame1), QStringLiteral("Label19"), QStringLiteral("Combined Standard Uncertainty"),
+    MakeCell(new QLabel(Frame1), QStringLiteral("Label19"), ToQString(tarvex::kCombinedCaption),
              {kCaptionLeft, kUncertaintyTop, kCaptionWidth, kLineHeight}, kCaptionAlignment);
     lbl_uc = MakeCell(new QLabel(Frame1), QStringLiteral("lbl_uc"), QString(),
                       {kValueLeft, kUncertaintyTop, kValueWidth, kLineHeight}, Qt::AlignCenter);
-    lbl_uc->setAccessibleName(QStringLiteral("Combined Standard Uncertainty"));
+    lbl_uc->setAccessibleName(ToQString(tarvex::kCombinedCaption));
 
     // Unit headings above the option buttons: captions, not table cells, so without border.
     struct UnitColumn {
@@ -158,7 +159,7 @@ void Main::createResultTable(QWidget* client) {
 
     lbl_MU_txt =
         MakeCell(new QLabel(Frame1), QStringLiteral("lbl_MU_txt"),
-                 QStringLiteral("Expanded Uncertainty of Level (k=2)"),
+                 ToQString(tarvex::ExpandedCaption(tarvex::ResultUnit::dB)),
                  {kWideCaptionLeft, kExpandedTop, kWideCaptionWidth, kLineHeight}, kCaptionAlignment, true);
     lbl_MU = MakeCell(new QLabel(Frame1), QStringLiteral("lbl_MU"), QString(),
                       {kValueLeft, kExpandedTop, kValueWidth, kLineHeight}, Qt::AlignCenter, true);
@@ -166,7 +167,7 @@ void Main::createResultTable(QWidget* client) {
 
     lbl_Systematic_error_txt =
         MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Systematic_error_txt"),
-                 QStringLiteral("Systematic Error of Level"),
+                 ToQString(tarvex::SystematicCaption(tarvex::ResultUnit::dB)),
                  {kWideCaptionLeft, kSystematicTop, kWideCaptionWidth, kLineHeight}, kCaptionAlignment, true);
     lbl_Systematic_Error =
         MakeCell(new QLabel(Frame1), QStringLiteral("lbl_Systematic_Error"), QString(),

@@ -30,3 +30,14 @@ inline constexpr std::array<ResultRow, tarvex::kContributionCount> kResultRows{{
     {tarvex::Contribution::Harmonics2f, "Label28", "lbl_u_Harmonics2f", "chk_Harmonics2f"},
     {tarvex::Contribution::Harmonics3f, "Label28_2", "lbl_u_Harmonics3f", "chk_Harmonics3f"},
 }};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kResultRows.size(); ++i) {
+            if (kResultRows[i].key != tarvex::kTableOrder[i]) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "the window's rows stand in the core's table order");

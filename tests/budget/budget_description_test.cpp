@@ -1,0 +1,81 @@
+#include "budget/budget_description.h"
+
+#include "budget/inputs.h"
+#include "budget/value_mappings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarvex {
+namespace {
+
+// The rows joined as "caption=text" (contributions with "+" when included, "-" when not), one per line.
+std::string Joined(const BudgetDescription& d) {
+    std::string joined;
+    for (const DescribedRow& row : d.inputs) {
+        joined += row.caption + '=' + row.text + '\n';
+    }
+    for (const DescribedContribution& row : d.contributions) {
+        joined += row.caption + '=' + row.text + (row.included ? "+" : "-") + '\n';
+    }
+    joined += d.combined.caption + '=' + d.combined.text + '\n';
+    joined += d.expanded.caption + '=' + d.expanded.text + '\n';
+    if (d.systematic) {
+        joined += d.systematic->caption + '=' + d.systematic->text + '\n';
+    }
+    return joined;
+}
+
+TEST(DescribeBudget, StartStateAsTheWindowShowsIt) {
+    const MeasurementSetup start = StartSetup();
+    EXPECT_EQ(
+        Joined(DescribeBudget(start, EvaluateBudget(start))),
+        "Power Sensor=TS-301\nBasic Unit=BX-20\nResolution=0.01 dB\nFrequency=18.00 GHz\nLevel=0 dBm\n"
+        "Power=1.0 mW\nReturn Loss=20.0 dB\nReflection Coefficient=0.100\nVSWR=1.222\nFilter No.=7\n"
+        "Harmonics 2f=-40 dBc\nHarmonics 3f=-50 dBc\nLower Temp. Limit=22 \u00b0C\n"
+        "Upper Temp. Limit=24 \u00b0C\nSensor Match=probable\nFrequency dep. Linearity Error=statistical\n"
+        "Calibration Uncertainty=0.060 dB+\nDisplay Noise=0.000 dB+\nZero Offset=0.000 dB+\n"
+        "Linearity Uncertainty=0.010 dB+\nMismatch Uncertainty (probable)=0.043 dB+\n"
+        "Temperature Effect=0.000 dB+\nBasic Unit=0.008 dB+\nDisplay Resolution=0.003 dB+\n"
+        "Power Coefficient=0.000 dB+\nFrequency dep. Linearity Error=0.000 dB+\n"
+        "Harmonics Effect 2f=0.000 dB+\nHarmonics Effect 3f=0.000 dB+\n"
+        "Combined Standard Uncertainty=0.075 dB\nExpanded Uncertainty of Level (k=2)=0.15 dB\n");
+}
+
+// Percent, conservative, systematic and one contribution left out, with a decimal comma: the captions
+// follow the settings and the systematic row appears.
+TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
+    MeasurementSetup setup = StartSetup();
+    setup.sensor = "TS-106";
+    setup.frequency = 20.0;
+    setup.unit = ResultUnit::percent;
+    setup.mismatchMode = MismatchMode::conservative;
+    setup.fdLinSystematic = true;
+    setup.include[Index(Contribution::drift)] = 0;
+    const BudgetDescription d = DescribeBudget(setup, EvaluateBudget(setup), ",");
+    EXPECT_EQ(d.inputs[3].text, "20,00 GHz");
+    EXPECT_EQ(d.inputs[14].text, "conservative");
+    EXPECT_EQ(d.inputs[15].text, "systematic");
+    EXPECT_EQ(d.contributions[4].caption, "Mismatch Uncertainty (conservative)");
+    EXPECT_FALSE(d.contributions[2].included); // Zero Offset, third on screen
+    EXPECT_EQ(d.expanded.caption, "Expanded Uncertainty of Power (k=2)");
+    ASSERT_TRUE(d.systematic.has_value());
+    EXPECT_EQ(d.systematic->caption, "Systematic Error of Power");
+    EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
+}
+
+// The description reads the return loss back from the reflection coefficient; for every position of the
+// source-match bar it must read as the window's own read-outs do.
+TEST(DescribeBudget, ImpedanceFromTheMatchReadsAsTheBar) {
+    for (int position = 0; position <= kFixedInputLimits.returnLossTenths.highest; ++position) {
+        const ImpedanceReadouts bar = ImpedanceReadout(position, ",");
+        const ImpedanceReadouts match = ImpedanceReadoutOfMatch(SourceMatchFromPosition(position), ",");
+        ASSERT_EQ(bar.returnLoss, match.returnLoss) << position;
+        ASSERT_EQ(bar.reflectionCoefficient, match.reflectionCoefficient) << position;
+        ASSERT_EQ(bar.vswr, match.vswr) << position;
+    }
+}
+
+} // namespace
+} // namespace tarvex
