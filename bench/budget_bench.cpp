@@ -17,7 +17,7 @@ MeasurementSetup StartState() {
     setup.frequency = 18.0;
     setup.level = 0;
     setup.filterNumber = 7;
-    setup.sourceMatch = 0.1;
+    setup.returnLossDb = 20.0;
     setup.resolution = "0.01 dB";
     return setup;
 }

@@ -18,7 +18,7 @@ std::string WithoutLeadingBlank(std::string text) {
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                  std::string_view decimalSeparator) {
-    const ImpedanceReadouts impedance = ImpedanceReadoutOfMatch(setup.sourceMatch, decimalSeparator);
+    const ImpedanceReadouts impedance = ImpedanceReadoutDb(setup.returnLossDb, decimalSeparator);
     BudgetDescription description;
     description.inputs = {
         {"Power Sensor", setup.sensor},

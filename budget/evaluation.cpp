@@ -15,7 +15,7 @@ PerContribution<double> EvaluateContributions(const MeasurementSetup& setup) {
     u[Index(Contribution::GG)] = Calc_u_GG(setup.basicUnit, setup.tempMin, setup.tempMax);
     u[Index(Contribution::res)] = Calc_u_res(setup.resolution);
     u[Index(Contribution::M)] =
-        Calc_u_M(setup.sensor, setup.frequency, setup.sourceMatch, setup.mismatchMode);
+        Calc_u_M(setup.sensor, setup.frequency, SourceMatch(setup.returnLossDb), setup.mismatchMode);
     u[Index(Contribution::P_Coeff)] = Calc_u_P_Coeff(setup.sensor, setup.level);
     u[Index(Contribution::fd_Lin)] = Calc_fd_Lin(setup.sensor, setup.frequency, setup.level);
     u[Index(Contribution::Harmonics2f)] = Calc_u_Harmonics2f(setup.sensor, powerW, setup.harmonic2f);

@@ -47,7 +47,7 @@ MeasurementSetup StartSetup() {
     setup.resolution = "0.01 dB";
     setup.frequency = 18.0;
     setup.level = 0;
-    setup.sourceMatch = SourceMatchFromPosition(200); // 20.0 dB return loss
+    setup.returnLossDb = 20.0;
     setup.filterNumber = 7;
     setup.harmonic2f = -40;
     setup.harmonic3f = -50;

@@ -9,6 +9,10 @@ double PowerW(int levelDbm) {
     return std::pow(10.0, (static_cast<double>(levelDbm) - 30.0) / 10.0);
 }
 
+double SourceMatch(double returnLossDb) {
+    return std::pow(10.0, -returnLossDb / 20.0);
+}
+
 MismatchMode MismatchModeFromCaption(std::string_view caption) {
     return caption == kMismatchProbableCaption ? MismatchMode::probable : MismatchMode::conservative;
 }

@@ -1,5 +1,6 @@
 #include "budget/value_mappings.h"
 
+#include "budget/measurement_setup.h"
 #include "budget/number_format.h"
 #include "data/sensor_catalogue.h"
 
@@ -114,9 +115,12 @@ std::int16_t LevelPosition(double powerW) {
     return pos(10.0 * Log10(powerW) + 30.0);
 }
 
+double ReturnLossFromPosition(int position) {
+    return static_cast<double>(position) / 10.0;
+}
+
 double SourceMatchFromPosition(int position) {
-    const double returnLossDb = -static_cast<double>(position) / 10.0;
-    return std::pow(10.0, returnLossDb / 20.0);
+    return SourceMatch(ReturnLossFromPosition(position));
 }
 
 std::string FrequencyReadout(int position, std::string_view decimalSeparator) {
@@ -136,9 +140,12 @@ std::string PowerReadout(int levelDbm, std::string_view decimalSeparator) {
     return FormatWithRows(levelDbm, powerMw, kPowerRows, decimalSeparator);
 }
 
-namespace {
+ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator) {
+    return ImpedanceReadoutDb(ReturnLossFromPosition(position), decimalSeparator);
+}
 
-ImpedanceReadouts ImpedanceReadoutOf(double returnLossDb, double r, std::string_view decimalSeparator) {
+ImpedanceReadouts ImpedanceReadoutDb(double returnLossDb, std::string_view decimalSeparator) {
+    const double r = SourceMatch(returnLossDb); // the same value the budget evaluates
     ImpedanceReadouts readouts;
     readouts.returnLoss = FormatNumber(returnLossDb, "0.0 dB", decimalSeparator);
     readouts.reflectionCoefficient = FormatNumber(r, "0.000", decimalSeparator);
@@ -146,18 +153,6 @@ ImpedanceReadouts ImpedanceReadoutOf(double returnLossDb, double r, std::string_
     readouts.vswr =
         (r == 1.0) ? std::string("infinite") : FormatNumber((1.0 + r) / (1.0 - r), "0.000", decimalSeparator);
     return readouts;
-}
-
-} // namespace
-
-ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator) {
-    const double returnLossDb = static_cast<double>(position) / 10.0;
-    const double r = SourceMatchFromPosition(position); // the same value the budget evaluates
-    return ImpedanceReadoutOf(returnLossDb, r, decimalSeparator);
-}
-
-ImpedanceReadouts ImpedanceReadoutOfMatch(double sourceMatch, std::string_view decimalSeparator) {
-    return ImpedanceReadoutOf(-20.0 * std::log10(sourceMatch), sourceMatch, decimalSeparator);
 }
 
 std::string HarmonicReadout(int harmonicDbc) {

@@ -20,7 +20,9 @@ std::int16_t pos(double x);
 // 0 gives -32768 (minus infinity clamped), a negative power or NaN gives 0.
 std::int16_t LevelPosition(double powerW);
 
-// Source match from the return-loss position (tenths of a dB): 10^((-position / 10) / 20).
+// The source-match bar's position is the return loss in tenths of a dB.
+double ReturnLossFromPosition(int position);
+// Source match from the return-loss position: 10^((-position / 10) / 20).
 double SourceMatchFromPosition(int position);
 
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
@@ -34,9 +36,7 @@ struct ImpedanceReadouts {
     std::string vswr;                  // "1.222" or "infinite"
 };
 ImpedanceReadouts ImpedanceReadout(int position, std::string_view decimalSeparator = ".");
-// The same read-outs from the source reflection coefficient itself, the return loss being -20 lg(Γ): for
-// every position of the source-match bar they read as ImpedanceReadout does.
-ImpedanceReadouts ImpedanceReadoutOfMatch(double sourceMatch, std::string_view decimalSeparator = ".");
+ImpedanceReadouts ImpedanceReadoutDb(double returnLossDb, std::string_view decimalSeparator = ".");
 std::string HarmonicReadout(int harmonicDbc); // "-40 dBc"
 std::string TemperatureReadout(int degrees);  // "22 °C"
 std::string FilterReadout(int filterNumber);  // "7"

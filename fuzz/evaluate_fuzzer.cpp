@@ -84,7 +84,7 @@ MeasurementSetup ConsumeSetup(FuzzedDataProvider& in) {
     setup.filterNumber = ConsumeAnyInt(in);
     setup.tempMin = ConsumeAnyInt(in);
     setup.tempMax = ConsumeAnyInt(in);
-    setup.sourceMatch = ConsumeAnyDouble(in);
+    setup.returnLossDb = ConsumeAnyDouble(in);
     setup.harmonic2f = ConsumeAnyInt(in);
     setup.harmonic3f = ConsumeAnyInt(in);
     for (int& weight : setup.include) {

@@ -63,7 +63,7 @@ tarvex::MeasurementSetup Main::ReadSetup() const {
     setup.filterNumber = vsbFilter->value();
     setup.tempMin = vsbTemp_min->value();
     setup.tempMax = vsbTemp_max->value();
-    setup.sourceMatch = tarvex::SourceMatchFromPosition(vsbAnpassung->value());
+    setup.returnLossDb = tarvex::ReturnLossFromPosition(vsbAnpassung->value());
     setup.resolution = lstResolution->selectedText().toStdString();
     setup.harmonic2f = vsbHarmonics2f->value();
     setup.harmonic3f = vsbHarmonics3f->value();

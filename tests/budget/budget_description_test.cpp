@@ -1,7 +1,6 @@
 #include "budget/budget_description.h"
 
 #include "budget/inputs.h"
-#include "budget/value_mappings.h"
 
 #include <gtest/gtest.h>
 
@@ -63,18 +62,6 @@ TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
     ASSERT_TRUE(d.systematic.has_value());
     EXPECT_EQ(d.systematic->caption, "Systematic Error of Power");
     EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
-}
-
-// The description reads the return loss back from the reflection coefficient; for every position of the
-// source-match bar it must read as the window's own read-outs do.
-TEST(DescribeBudget, ImpedanceFromTheMatchReadsAsTheBar) {
-    for (int position = 0; position <= kFixedInputLimits.returnLossTenths.highest; ++position) {
-        const ImpedanceReadouts bar = ImpedanceReadout(position, ",");
-        const ImpedanceReadouts match = ImpedanceReadoutOfMatch(SourceMatchFromPosition(position), ",");
-        ASSERT_EQ(bar.returnLoss, match.returnLoss) << position;
-        ASSERT_EQ(bar.reflectionCoefficient, match.reflectionCoefficient) << position;
-        ASSERT_EQ(bar.vswr, match.vswr) << position;
-    }
 }
 
 } // namespace

@@ -14,12 +14,12 @@ namespace {
 // sensor TS-106 sits in its bilinear fd-linearity cell at 20 GHz and 8 dBm, return loss 15.0 dB.
 // clang-format off
 const MeasurementSetup kStart{.sensor = "TS-301", .basicUnit = "BX-20", .frequency = 18.0, .level = 0,
-    .filterNumber = 7, .tempMin = 22, .tempMax = 24, .sourceMatch = 0.1,
+    .filterNumber = 7, .tempMin = 22, .tempMax = 24, .returnLossDb = 20.0,
     .resolution = "0.01 dB", .harmonic2f = -40, .harmonic3f = -50, .include = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
     .unit = ResultUnit::dB, .mismatchMode = MismatchMode::probable, .fdLinSystematic = false};
 const MeasurementSetup kDiode{.sensor = "TS-106", .basicUnit = "BX-10", .frequency = 20.0, .level = 8,
     .filterNumber = 3, .tempMin = 15, .tempMax = 35,
-    .sourceMatch = 0.1778279410038923, .resolution = "0.001 dB", .harmonic2f = -30, .harmonic3f = -40,
+    .returnLossDb = 15.0, .resolution = "0.001 dB", .harmonic2f = -30, .harmonic3f = -40,
     .include = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, .unit = ResultUnit::dB,
     .mismatchMode = MismatchMode::conservative, .fdLinSystematic = true};
 // clang-format on
@@ -95,7 +95,7 @@ TEST(EvaluateBudget, AbsurdSetupsComplete) {
             for (int n : {std::numeric_limits<int>::min(), -1000, 1000, std::numeric_limits<int>::max()}) {
                 MeasurementSetup s = kDiode;
                 s.sensor = sensor;
-                s.frequency = s.sourceMatch = x;
+                s.frequency = s.returnLossDb = x;
                 s.level = s.filterNumber = s.tempMin = s.tempMax = s.harmonic2f = s.harmonic3f = n;
                 s.include.fill(n);
                 s.mismatchMode = n < 0 ? MismatchMode::probable : MismatchMode::conservative;

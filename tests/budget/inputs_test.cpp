@@ -67,7 +67,7 @@ TEST(InputLists, ListOrderAndStartSetup) {
     start.resolution = "0.01 dB";
     start.frequency = 18.0;
     start.filterNumber = 7;
-    start.sourceMatch = 0.1;
+    start.returnLossDb = 20.0;
     EXPECT_EQ(StartSetup(), start);
 }
 

@@ -142,7 +142,7 @@ public:
         setup.filterNumber = bar(QStringLiteral("vsbFilter")).value();
         setup.tempMin = bar(QStringLiteral("vsbTemp_min")).value();
         setup.tempMax = bar(QStringLiteral("vsbTemp_max")).value();
-        setup.sourceMatch = std::pow(10.0, -bar(QStringLiteral("vsbAnpassung")).value() / 200.0);
+        setup.returnLossDb = bar(QStringLiteral("vsbAnpassung")).value() / 10.0;
         setup.harmonic2f = bar(QStringLiteral("vsbHarmonics2f")).value();
         setup.harmonic3f = bar(QStringLiteral("vsbHarmonics3f")).value();
         for (const ResultRow& row : kResultRows) {

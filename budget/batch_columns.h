@@ -1,0 +1,51 @@
+#pragma once
+
+#include "budget/measurement_setup.h"
+#include "budget/uncertainty_budget.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex {
+
+// The columns of a batch of setups as the command line reads and writes them, and a report exports one
+// row of: the inputs, then the results. Fields are plain texts with "." as the decimal separator whatever
+// the locale; quoting them for a file is the writer's business.
+
+// Input columns, in the order a written row gives them. A reader accepts them in any order.
+inline constexpr std::array<std::string_view, 16> kBatchInputColumns{
+    "id",         "sensor",         "basic_unit", "resolution",      "frequency_ghz",
+    "level_dbm",  "return_loss_db", "filter",     "harmonic_2f_dbc", "harmonic_3f_dbc",
+    "temp_min_c", "temp_max_c",     "mismatch",   "fd_lin",          "exclude",
+    "unit"};
+
+// Result columns after the id: u_<key> of the twelve contributions in evaluation order, then uc, MU,
+// systematic_error, and error (empty on success).
+std::vector<std::string> BatchResultColumns();
+
+// Keywords of the settings as a batch writes them.
+std::string_view MismatchKeyword(MismatchMode mode);     // "probable" / "conservative"
+std::string_view LinearityKeyword(bool fdLinSystematic); // "statistical" / "systematic"
+std::string_view UnitKeyword(ResultUnit unit);           // "dB" / "percent"
+
+// The shortest decimal text that reads back to exactly the same double ("0.1", "1e-05", "20.3").
+std::string ShortestDecimal(double value);
+
+// A setup as the input fields of one row, in the order of kBatchInputColumns; exclude lists the keys of
+// the contributions left out, separated by blanks.
+std::vector<std::string> BatchInputFields(const MeasurementSetup& setup, std::string_view id);
+
+// How result numbers are written: exact, as the shortest decimal of the number in the row's unit (dB, or
+// in percent 100 times the number the window hands to its "%" pattern); or display, as the very text of
+// the window's label (leading blank included).
+enum class ValueStyle : std::uint8_t { exact, display };
+
+// The fifteen results of a budget (twelve contributions, uc, MU, systematic error) in the order of
+// BatchResultColumns; the systematic error is empty while the window would hide its row. The error
+// column is not included.
+std::vector<std::string> BatchResultFields(const MeasurementSetup& setup, const UncertaintyBudget& budget,
+                                           ValueStyle style);
+
+} // namespace tarvex
