@@ -11,6 +11,7 @@
 #include <string>
 
 class About;
+class ChartWindowInterface;
 class ClickableLabel;
 class PositionScrollBar;
 class QAction;
@@ -43,6 +44,11 @@ public:
     tarvex::MeasurementSetup ReadSetup() const;
     // The decimal separator of read-outs and results: the window's locale's.
     std::string DecimalSeparator() const;
+
+    // Move the frequency bar to a position, or the level bar to a level in dBm, as the user would: the
+    // bar's handler runs when the position changes. The chart window asks for these.
+    void setFrequencyPosition(int position);
+    void setLevel(int levelDbm);
 
 signals:
     // Raised by every evaluation, after the labels are written: the setup read from the controls and its
@@ -84,6 +90,9 @@ private:
     void SetUnitCaptions(const QString& expanded, const QString& systematic);
     void opt_unit_db_Click();
     void opt_unit_percent_Click();
+
+    // View > Uncertainty Chart (main_window_chart.cpp).
+    void mnuChart_Click();
 
     // Read-outs and evaluation (main_window_display.cpp).
     void ShowFrequenz();
@@ -135,15 +144,20 @@ private:
     // Menus.
     QMenu* mnuFile = nullptr;
     QMenu* mnuMenue = nullptr;
+    QMenu* mnuView = nullptr;
     QMenu* mnu_Info = nullptr;
     QAction* mnuEnd = nullptr;
     QAction* mnuSensor_Match_Conservative = nullptr;
     QAction* mnuSensor_Match_Probable = nullptr;
     QAction* mnufd_Lin_sys = nullptr;
     QAction* mnufd_Lin_nonsys = nullptr;
+    QAction* mnuChart = nullptr;
     QAction* frmInfo = nullptr;
 
     QPointer<About> m_about;
+    // The open chart window (from the chart plugin) and its interface, valid while the window lives.
+    QPointer<QWidget> m_chartWindow;
+    ChartWindowInterface* m_chart = nullptr;
 
     // The frequency-dependent linearity error is treated as systematic.
     bool flag_fd_lin_sys = false;

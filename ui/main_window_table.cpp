@@ -11,6 +11,7 @@
 #include "ui/selection_list.h"
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -183,9 +184,10 @@ void Main::createMenus() {
         const char* name;
         const char* text;
     };
-    const std::array<Title, 3> titles{{
+    const std::array<Title, 4> titles{{
         {&Main::mnuFile, "mnuFile", "&File"},
         {&Main::mnuMenue, "mnuMenue", "&Settings"},
+        {&Main::mnuView, "mnuView", "&View"},
         {&Main::mnu_Info, "mnu_Info", "&Info"},
     }};
     for (const Title& title : titles) {
@@ -200,7 +202,7 @@ void Main::createMenus() {
         const char* name;
         const char* text;
     };
-    const std::array<Item, 6> items{{
+    const std::array<Item, 7> items{{
         {&Main::mnuFile, &Main::mnuEnd, "mnuEnd", "&End"},
         {&Main::mnuMenue, &Main::mnuSensor_Match_Conservative, "mnuSensor_Match_Conservative",
          "Sensor Match (&conservative)"},
@@ -210,6 +212,7 @@ void Main::createMenus() {
          "Frequency dep. Linearity Error: systematic"},
         {&Main::mnuMenue, &Main::mnufd_Lin_nonsys, "mnufd_Lin_nonsys",
          "Frequency dep. Linearity Error: statistical"},
+        {&Main::mnuView, &Main::mnuChart, "mnuChart", "Uncertainty &Chart…"},
         {&Main::mnu_Info, &Main::frmInfo, "frmInfo", "About"},
     }};
     for (const Item& item : items) {
@@ -217,6 +220,7 @@ void Main::createMenus() {
         action->setObjectName(ToQString(item.name));
         this->*item.action = action;
     }
+    mnuChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void Main::setKeyboardOrder() {

@@ -1,0 +1,417 @@
+#include "ui/sweep_chart_view.h"
+
+#include "budget/batch_columns.h"
+#include "budget/presentation.h"
+#include "budget/value_mappings.h"
+#include "ui/qt_text.h"
+
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QLogValueAxis>
+#include <QMouseEvent>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using tarvex::Contribution;
+using tarvex::ResultUnit;
+using tarvex::SweepAxis;
+
+constexpr qreal kExpandedWidth = 3.0;
+constexpr double kHeadroom = 1.08; // the highest curve stays clear of the top edge
+
+QLineSeries* NewSeries(const char* objectName) {
+    auto* series = new QLineSeries;
+    series->setObjectName(QString::fromLatin1(objectName));
+    return series;
+}
+
+QString CsvField(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))) {
+        return text;
+    }
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
+    : QChartView(parent)
+    , m_axis(axis) {
+    setObjectName(axis == SweepAxis::frequency ? QStringLiteral("chartFrequency")
+                                               : QStringLiteral("chartLevel"));
+    setRenderHint(QPainter::Antialiasing);
+    setMouseTracking(true);
+    QChart* chart = this->chart();
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+
+    if (axis == SweepAxis::frequency) {
+        auto* logAxis = new QLogValueAxis;
+        logAxis->setBase(10.0);
+        logAxis->setLabelFormat(QStringLiteral("%g"));
+        logAxis->setMinorTickCount(8);
+        logAxis->setTitleText(QStringLiteral("Frequency (GHz)"));
+        m_xAxis = logAxis;
+    } else {
+        auto* levelAxis = new QValueAxis;
+        levelAxis->setTickType(QValueAxis::TicksDynamic);
+        levelAxis->setTickAnchor(0.0);
+        levelAxis->setTickInterval(10.0);
+        levelAxis->setMinorTickCount(1);
+        levelAxis->setLabelFormat(QStringLiteral("%.0f"));
+        levelAxis->setTitleText(QStringLiteral("Level (dBm)"));
+        m_xAxis = levelAxis;
+    }
+    m_yAxis = new QValueAxis;
+    m_yAxis->setLabelFormat(QStringLiteral("%.3g"));
+    chart->addAxis(m_xAxis, Qt::AlignBottom);
+    chart->addAxis(m_yAxis, Qt::AlignLeft);
+
+    m_expanded = NewSeries("seriesExpanded");
+    QPen bold = m_expanded->pen();
+    bold.setWidthF(kExpandedWidth);
+    m_expanded->setPen(bold);
+    m_combined = NewSeries("seriesCombined");
+    m_marker = NewSeries("marker");
+    m_marker->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
+
+    m_markerLabel = new QGraphicsSimpleTextItem(chart);
+    m_markerLabel->setZValue(10);
+    m_dcLabel = new QGraphicsSimpleTextItem(QStringLiteral("DC"), chart);
+    m_dcLabel->setZValue(10);
+    m_dcLabel->hide();
+    connect(chart, &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
+    attachAll();
+}
+
+QList<QLineSeries*> SweepChartView::dataSeries() const {
+    QList<QLineSeries*> series{m_expanded, m_combined};
+    if (m_systematic != nullptr) {
+        series.append(m_systematic);
+    }
+    for (const Contribution key : tarvex::kTableOrder) {
+        if (QLineSeries* contribution = m_contributions[tarvex::Index(key)]) {
+            series.append(contribution);
+        }
+    }
+    return series;
+}
+
+// Creates the series of newly ticked contributions (hidden) and of the systematic error, deletes those
+// that are gone. True when the set changed.
+bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic) {
+    bool changed = false;
+    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
+        QLineSeries*& series = m_contributions[i];
+        const bool wanted = setup.include[i] != 0;
+        if (wanted && series == nullptr) {
+            series = NewSeries(("series_" + std::string(tarvex::kContributions[i].keyName)).c_str());
+            series->setVisible(false);
+            changed = true;
+        } else if (!wanted && series != nullptr) {
+            chart()->removeSeries(series);
+            delete series;
+            series = nullptr;
+            changed = true;
+        }
+    }
+    if (showSystematic && m_systematic == nullptr) {
+        m_systematic = NewSeries("seriesSystematic");
+        changed = true;
+    } else if (!showSystematic && m_systematic != nullptr) {
+        chart()->removeSeries(m_systematic);
+        delete m_systematic;
+        m_systematic = nullptr;
+        changed = true;
+    }
+    return changed;
+}
+
+// Adds the series in legend order, the marker last and without legend entry. A click on a legend
+// entry shows or hides its series; the entry stays, dimmed while its series is hidden.
+void SweepChartView::attachAll() {
+    QChart* chart = this->chart();
+    for (QAbstractSeries* series : chart->series()) {
+        chart->removeSeries(series);
+    }
+    QList<QLineSeries*> all = dataSeries();
+    all.append(m_marker);
+    for (QLineSeries* series : all) {
+        const bool visible = series->isVisible();
+        chart->addSeries(series);
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
+        for (QLegendMarker* marker : chart->legend()->markers(series)) {
+            if (series == m_marker) {
+                marker->setVisible(false);
+                continue;
+            }
+            connect(marker, &QLegendMarker::clicked, series,
+                    [this, series] { setVisibleFromLegend(series, !series->isVisible()); });
+        }
+        setVisibleFromLegend(series, visible);
+    }
+}
+
+void SweepChartView::setVisibleFromLegend(QLineSeries* series, bool visible) {
+    series->setVisible(visible);
+    for (QLegendMarker* marker : chart()->legend()->markers(series)) {
+        marker->setVisible(series != m_marker);
+        QColor text = marker->labelBrush().color();
+        text.setAlphaF(visible ? 1.0F : 0.4F);
+        marker->setLabelBrush(text);
+    }
+    if (!m_x.empty()) {
+        rangeAxes();
+    }
+}
+
+// Each series is named by the caption of its result row as the main window shows it.
+void SweepChartView::nameSeries(const tarvex::MeasurementSetup& setup) {
+    m_expanded->setName(ToQString(tarvex::ExpandedCaption(setup.unit)));
+    m_combined->setName(ToQString(tarvex::kCombinedCaption));
+    if (m_systematic != nullptr) {
+        m_systematic->setName(ToQString(tarvex::SystematicCaption(setup.unit)));
+    }
+    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
+        if (QLineSeries* series = m_contributions[i]) {
+            const bool mismatch = i == tarvex::Index(Contribution::M);
+            series->setName(ToQString(mismatch ? tarvex::MismatchCaption(setup.mismatchMode)
+                                               : tarvex::kContributions[i].caption));
+        }
+    }
+    m_yAxis->setTitleText(setup.unit == ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
+                                                       : QStringLiteral("Uncertainty (% of power)"));
+}
+
+// A logarithmic axis has no place for 0 GHz: DC is drawn at half the lowest non-zero frequency of the
+// sweep, which is where the axis starts.
+double SweepChartView::plottedX(double x) const {
+    if (m_axis == SweepAxis::frequency && x <= 0.0) {
+        return m_plotX.size() > 1 ? m_plotX[1] / 2.0 : 1e-4;
+    }
+    return x;
+}
+
+void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
+                          const tarvex::UncertaintyBudget& current) {
+    m_unit = setup.unit;
+    m_decimalSeparator = locale().decimalPoint().toStdString();
+    if (syncSeries(setup, current.showSystematic)) {
+        attachAll();
+    }
+    nameSeries(setup);
+
+    const std::size_t count = sweep.size();
+    m_positions.resize(count);
+    m_x.resize(count);
+    m_plotX.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        m_positions[i] = sweep[i].position;
+        m_x[i] = sweep[i].x;
+        m_plotX[i] = sweep[i].x;
+    }
+    if (count > 0) {
+        m_plotX[0] = plottedX(m_x[0]);
+    }
+
+    // y is the unrounded number the window's label shows: dB, or in percent 100 times the fraction
+    // that its "%" pattern multiplies.
+    const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
+    const auto sized = [count] {
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(count));
+        return points;
+    };
+    QList<QPointF> expanded = sized();
+    QList<QPointF> combined = sized();
+    QList<QPointF> systematic = m_systematic != nullptr ? sized() : QList<QPointF>{};
+    tarvex::PerContribution<QList<QPointF>> contributions;
+    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
+        if (m_contributions[k] != nullptr) {
+            contributions[k] = sized();
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        const tarvex::ResultValues values = tarvex::ShownValues(sweep[i].budget, setup.unit);
+        const double x = m_plotX[i];
+        expanded.append({x, scale * values.MU});
+        combined.append({x, scale * values.uc});
+        if (m_systematic != nullptr) {
+            systematic.append({x, scale * values.systematicError});
+        }
+        for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
+            if (m_contributions[k] != nullptr) {
+                contributions[k].append({x, scale * values.u[k]});
+            }
+        }
+    }
+    m_expanded->replace(expanded);
+    m_combined->replace(combined);
+    if (m_systematic != nullptr) {
+        m_systematic->replace(systematic);
+    }
+    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
+        if (m_contributions[k] != nullptr) {
+            m_contributions[k]->replace(contributions[k]);
+        }
+    }
+
+    const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
+    m_markerX = plottedX(own);
+    const std::string shown = tarvex::PresentBudget(current, setup.unit, m_decimalSeparator).MU;
+    m_markerLabel->setText(ToQString(tarvex::ExpandedCaption(setup.unit)) + QStringLiteral(": ") +
+                           ToQString(shown).trimmed());
+    m_dcLabel->setVisible(m_axis == SweepAxis::frequency && count > 0 && m_x[0] <= 0.0);
+    rangeAxes();
+}
+
+// x spans the sweep; y spans every visible series, from 0 or below, in round numbers.
+void SweepChartView::rangeAxes() {
+    if (m_plotX.empty()) {
+        return;
+    }
+    m_xAxis->setRange(m_plotX.front(), std::max(m_plotX.back(), m_plotX.front() * 1.0001));
+    double low = 0.0;
+    double high = 0.0;
+    for (const QLineSeries* series : dataSeries()) {
+        if (!series->isVisible()) {
+            continue;
+        }
+        for (const QPointF& point : series->points()) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+    }
+    high = high > low ? low + (high - low) * kHeadroom : low + 1.0;
+    m_yAxis->setRange(low, high);
+    m_yAxis->applyNiceNumbers();
+    placeMarker();
+}
+
+void SweepChartView::placeMarker() {
+    if (m_plotX.empty()) {
+        return;
+    }
+    m_marker->replace(QList<QPointF>{{m_markerX, m_yAxis->min()}, {m_markerX, m_yAxis->max()}});
+    const QRectF area = chart()->plotArea();
+    const QPointF top = chart()->mapToPosition(QPointF(m_markerX, m_yAxis->max()), m_expanded);
+    const QRectF label = m_markerLabel->boundingRect();
+    const qreal left =
+        top.x() + 4.0 + label.width() <= area.right() ? top.x() + 4.0 : top.x() - 4.0 - label.width();
+    m_markerLabel->setPos(left, top.y() + 2.0);
+    const QPointF dc = chart()->mapToPosition(QPointF(m_plotX.front(), m_yAxis->min()), m_expanded);
+    m_dcLabel->setPos(dc.x() + 3.0, dc.y() - m_dcLabel->boundingRect().height() - 2.0);
+}
+
+// The point whose x lies nearest on screen: in decades on the frequency axis, in dB on the level axis.
+int SweepChartView::nearestIndex(QPointF chartPosition) const {
+    if (m_plotX.empty()) {
+        return -1;
+    }
+    const double value = chart()->mapToValue(chartPosition, m_expanded).x();
+    const auto distance = [this, value](double x) {
+        if (m_axis == SweepAxis::frequency) {
+            return value > 0.0 ? std::abs(std::log10(x) - std::log10(value)) : -std::log10(x);
+        }
+        return std::abs(x - value);
+    };
+    const auto after = std::lower_bound(m_plotX.begin(), m_plotX.end(), value);
+    auto index = after - m_plotX.begin();
+    if (after == m_plotX.end() ||
+        (index > 0 && distance(m_plotX[static_cast<std::size_t>(index - 1)]) <= distance(*after))) {
+        --index;
+    }
+    return static_cast<int>(index);
+}
+
+QString SweepChartView::pointText(int index, const QLineSeries& series) const {
+    const auto i = static_cast<std::size_t>(index);
+    QString x;
+    if (m_axis == SweepAxis::level) {
+        x = ToQString(tarvex::LevelReadout(m_positions[i], m_decimalSeparator));
+    } else if (m_x[i] <= 0.0) {
+        x = QStringLiteral("DC");
+    } else {
+        x = ToQString(tarvex::FrequencyReadoutGHz(m_x[i], m_decimalSeparator));
+    }
+    const QString unit = m_unit == ResultUnit::dB ? QStringLiteral(" dB") : QStringLiteral(" %");
+    return series.name() + QStringLiteral(": ") + x + QStringLiteral(", ") +
+           locale().toString(series.at(index).y(), 'f', 4) + unit;
+}
+
+void SweepChartView::pickAt(QPoint viewPosition) {
+    const int index = nearestIndex(chart()->mapFromScene(mapToScene(viewPosition)));
+    if (index >= 0) {
+        emit picked(m_positions[static_cast<std::size_t>(index)]);
+    }
+}
+
+// Among the visible series, the one whose point at the nearest x lies nearest to the mouse vertically.
+void SweepChartView::hoverAt(QPoint viewPosition) {
+    const QPointF position = chart()->mapFromScene(mapToScene(viewPosition));
+    const int index = nearestIndex(position);
+    if (index < 0 || !chart()->plotArea().contains(position)) {
+        return;
+    }
+    const QLineSeries* nearest = nullptr;
+    qreal best = std::numeric_limits<qreal>::max();
+    for (const QLineSeries* series : dataSeries()) {
+        if (!series->isVisible()) {
+            continue;
+        }
+        const qreal y = chart()->mapToPosition(series->at(index), m_expanded).y();
+        if (std::abs(y - position.y()) < best) {
+            best = std::abs(y - position.y());
+            nearest = series;
+        }
+    }
+    if (nearest != nullptr) {
+        emit pointHovered(pointText(index, *nearest));
+    }
+}
+
+void SweepChartView::mousePressEvent(QMouseEvent* event) {
+    QChartView::mousePressEvent(event); // legend entries take their clicks here
+    const QPointF position = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+    if (event->button() == Qt::LeftButton && chart()->plotArea().contains(position)) {
+        pickAt(event->position().toPoint());
+    }
+}
+
+void SweepChartView::mouseMoveEvent(QMouseEvent* event) {
+    QChartView::mouseMoveEvent(event);
+    if ((event->buttons() & Qt::LeftButton) != 0) {
+        pickAt(event->position().toPoint());
+    }
+    hoverAt(event->position().toPoint());
+}
+
+QString SweepChartView::csv() const {
+    const QList<QLineSeries*> series = dataSeries();
+    QString text =
+        m_axis == SweepAxis::frequency ? QStringLiteral("Frequency (GHz)") : QStringLiteral("Level (dBm)");
+    for (const QLineSeries* column : series) {
+        text += QLatin1Char(',') + CsvField(column->name());
+    }
+    text += QLatin1Char('\n');
+    for (std::size_t i = 0; i < m_x.size(); ++i) {
+        text += ToQString(tarvex::ShortestDecimal(m_x[i]));
+        for (const QLineSeries* column : series) {
+            text += QLatin1Char(',') +
+                    ToQString(tarvex::ShortestDecimal(column->at(static_cast<qsizetype>(i)).y()));
+        }
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
