@@ -26,12 +26,7 @@ using tarvex::SweepAxis;
 
 constexpr qreal kExpandedWidth = 3.0;
 constexpr double kHeadroom = 1.08; // the highest curve stays clear of the top edge
-
-QLineSeries* NewSeries(const char* objectName) {
-    auto* series = new QLineSeries;
-    series->setObjectName(QString::fromLatin1(objectName));
-    return series;
-}
+constexpr double kYTicks = 5.0;    // about this many steps up the y axis
 
 QString CsvField(const QString& text) {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))) {
@@ -77,12 +72,13 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     chart->addAxis(m_xAxis, Qt::AlignBottom);
     chart->addAxis(m_yAxis, Qt::AlignLeft);
 
-    m_expanded = NewSeries("seriesExpanded");
+    m_expanded = newSeries("seriesExpanded");
     QPen bold = m_expanded->pen();
     bold.setWidthF(kExpandedWidth);
     m_expanded->setPen(bold);
-    m_combined = NewSeries("seriesCombined");
-    m_marker = NewSeries("marker");
+    m_combined = newSeries("seriesCombined");
+    m_marker = new QLineSeries;
+    m_marker->setObjectName(QStringLiteral("marker"));
     m_marker->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
 
     m_markerLabel = new QGraphicsSimpleTextItem(chart);
@@ -92,6 +88,13 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     m_dcLabel->hide();
     connect(chart, &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
     attachAll();
+}
+
+QLineSeries* SweepChartView::newSeries(const std::string& objectName) {
+    auto* series = new QLineSeries;
+    series->setObjectName(QString::fromStdString(objectName));
+    connect(series, &QLineSeries::visibleChanged, this, [this, series] { visibilityChanged(series); });
+    return series;
 }
 
 QList<QLineSeries*> SweepChartView::dataSeries() const {
@@ -115,21 +118,23 @@ bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool show
         QLineSeries*& series = m_contributions[i];
         const bool wanted = setup.include[i] != 0;
         if (wanted && series == nullptr) {
-            series = NewSeries(("series_" + std::string(tarvex::kContributions[i].keyName)).c_str());
+            series = newSeries("series_" + std::string(tarvex::kContributions[i].keyName));
             series->setVisible(false);
             changed = true;
         } else if (!wanted && series != nullptr) {
             chart()->removeSeries(series);
+            m_data.remove(series);
             delete series;
             series = nullptr;
             changed = true;
         }
     }
     if (showSystematic && m_systematic == nullptr) {
-        m_systematic = NewSeries("seriesSystematic");
+        m_systematic = newSeries("seriesSystematic");
         changed = true;
     } else if (!showSystematic && m_systematic != nullptr) {
         chart()->removeSeries(m_systematic);
+        m_data.remove(m_systematic);
         delete m_systematic;
         m_systematic = nullptr;
         changed = true;
@@ -157,22 +162,56 @@ void SweepChartView::attachAll() {
                 continue;
             }
             connect(marker, &QLegendMarker::clicked, series,
-                    [this, series] { setVisibleFromLegend(series, !series->isVisible()); });
+                    [series] { series->setVisible(!series->isVisible()); });
         }
-        setVisibleFromLegend(series, visible);
+        series->setVisible(visible);
+        if (series != m_marker) {
+            visibilityChanged(series);
+        }
     }
 }
 
-void SweepChartView::setVisibleFromLegend(QLineSeries* series, bool visible) {
-    series->setVisible(visible);
+// A hidden series holds no points, so that Qt Charts spends nothing on it while it is hidden; shown, it
+// gets its data back. Its legend entry stays, dimmed while it is hidden.
+void SweepChartView::visibilityChanged(QLineSeries* series) {
+    const bool visible = series->isVisible();
     for (QLegendMarker* marker : chart()->legend()->markers(series)) {
-        marker->setVisible(series != m_marker);
+        marker->setVisible(true);
         QColor text = marker->labelBrush().color();
         text.setAlphaF(visible ? 1.0F : 0.4F);
         marker->setLabelBrush(text);
     }
+    fill(series);
     if (!m_x.empty()) {
         rangeAxes();
+    }
+}
+
+void SweepChartView::fill(QLineSeries* series) {
+    if (!series->isVisible()) {
+        if (series->count() > 0) {
+            series->clear();
+        }
+        return;
+    }
+    const QList<QPointF>& data = m_data[series];
+    if (series->count() != data.size() || series->points() != data) {
+        series->replace(data);
+    }
+}
+
+// Stores a new column of a series and puts it on the chart only if it differs from the one shown.
+void SweepChartView::setData(QLineSeries* series, QList<QPointF> data) {
+    QList<QPointF>& stored = m_data[series];
+    const bool same = stored.size() == data.size() &&
+                      std::equal(stored.begin(), stored.end(), data.begin(), [](QPointF a, QPointF b) {
+                          return a.x() == b.x() && a.y() == b.y(); // exact: the labels' numbers, unrounded
+                      });
+    if (!same) {
+        stored = std::move(data);
+        if (series->isVisible()) {
+            series->replace(stored);
+        }
     }
 }
 
@@ -256,14 +295,14 @@ void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vect
             }
         }
     }
-    m_expanded->replace(expanded);
-    m_combined->replace(combined);
+    setData(m_expanded, std::move(expanded));
+    setData(m_combined, std::move(combined));
     if (m_systematic != nullptr) {
-        m_systematic->replace(systematic);
+        setData(m_systematic, std::move(systematic));
     }
     for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
         if (m_contributions[k] != nullptr) {
-            m_contributions[k]->replace(contributions[k]);
+            setData(m_contributions[k], std::move(contributions[k]));
         }
     }
 
@@ -276,26 +315,46 @@ void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vect
     rangeAxes();
 }
 
-// x spans the sweep; y spans every visible series, from 0 or below, in round numbers.
+// x spans the sweep; y spans every visible series from 0 (or below) up to a round number, in steps
+// of 1, 2, 2.5 or 5 times a power of ten. An axis is set only when its range changes, as every change
+// makes Qt Charts recompute every series.
 void SweepChartView::rangeAxes() {
     if (m_plotX.empty()) {
         return;
     }
-    m_xAxis->setRange(m_plotX.front(), std::max(m_plotX.back(), m_plotX.front() * 1.0001));
+    const double left = m_plotX.front();
+    const double right = std::max(m_plotX.back(), left * 1.0001 + 1e-9);
+    if (m_xRange != std::pair{left, right}) {
+        m_xRange = {left, right};
+        m_xAxis->setRange(left, right);
+    }
     double low = 0.0;
     double high = 0.0;
     for (const QLineSeries* series : dataSeries()) {
         if (!series->isVisible()) {
             continue;
         }
-        for (const QPointF& point : series->points()) {
+        for (const QPointF& point : m_data[series]) {
             low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
     }
-    high = high > low ? low + (high - low) * kHeadroom : low + 1.0;
-    m_yAxis->setRange(low, high);
-    m_yAxis->applyNiceNumbers();
+    const double span = high > low ? (high - low) * kHeadroom : 1.0;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(span / kYTicks)));
+    double step = magnitude * 5.0;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
+        if (magnitude * factor * kYTicks >= span) {
+            step = magnitude * factor;
+            break;
+        }
+    }
+    const double bottom = std::floor(low / step) * step;
+    const double top = std::max(bottom + step, std::ceil((low + span) / step) * step);
+    if (m_yRange != std::pair{bottom, top}) {
+        m_yRange = {bottom, top};
+        m_yAxis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
+        m_yAxis->setRange(bottom, top);
+    }
     placeMarker();
 }
 
@@ -347,7 +406,7 @@ QString SweepChartView::pointText(int index, const QLineSeries& series) const {
     }
     const QString unit = m_unit == ResultUnit::dB ? QStringLiteral(" dB") : QStringLiteral(" %");
     return series.name() + QStringLiteral(": ") + x + QStringLiteral(", ") +
-           locale().toString(series.at(index).y(), 'f', 4) + unit;
+           locale().toString(m_data.value(&series).at(index).y(), 'f', 4) + unit;
 }
 
 void SweepChartView::pickAt(QPoint viewPosition) {
@@ -370,7 +429,7 @@ void SweepChartView::hoverAt(QPoint viewPosition) {
         if (!series->isVisible()) {
             continue;
         }
-        const qreal y = chart()->mapToPosition(series->at(index), m_expanded).y();
+        const qreal y = chart()->mapToPosition(m_data.value(series).at(index), m_expanded).y();
         if (std::abs(y - position.y()) < best) {
             best = std::abs(y - position.y());
             nearest = series;
@@ -408,8 +467,9 @@ QString SweepChartView::csv() const {
     for (std::size_t i = 0; i < m_x.size(); ++i) {
         text += ToQString(tarvex::ShortestDecimal(m_x[i]));
         for (const QLineSeries* column : series) {
-            text += QLatin1Char(',') +
-                    ToQString(tarvex::ShortestDecimal(column->at(static_cast<qsizetype>(i)).y()));
+            text +=
+                QLatin1Char(',') +
+                ToQString(tarvex::ShortestDecimal(m_data.value(column).at(static_cast<qsizetype>(i)).y()));
         }
         text += QLatin1Char('\n');
     }

@@ -6,9 +6,12 @@
 #include "budget/uncertainty_budget.h"
 
 #include <QChartView>
+#include <QHash>
 #include <QList>
 #include <QPointF>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 class QGraphicsSimpleTextItem;
@@ -46,11 +49,14 @@ protected:
 private:
     // The series in legend order: expanded, combined, systematic, then the contributions as the
     // result table lists them. Series that exist but are hidden count too.
+    QLineSeries* newSeries(const std::string& objectName);
     QList<QLineSeries*> dataSeries() const;
     bool syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic);
     void attachAll();
     void nameSeries(const tarvex::MeasurementSetup& setup);
-    void setVisibleFromLegend(QLineSeries* series, bool visible);
+    void visibilityChanged(QLineSeries* series);
+    void fill(QLineSeries* series);
+    void setData(QLineSeries* series, QList<QPointF> data);
     void rangeAxes();
     void placeMarker();
     double plottedX(double x) const;
@@ -69,6 +75,10 @@ private:
     QLineSeries* m_marker = nullptr;
     QGraphicsSimpleTextItem* m_markerLabel = nullptr;
     QGraphicsSimpleTextItem* m_dcLabel = nullptr;
+
+    QHash<const QLineSeries*, QList<QPointF>> m_data; // every series' points, shown or not
+    std::pair<double, double> m_xRange{};
+    std::pair<double, double> m_yRange{};
 
     std::vector<int> m_positions; // per point: bar position or dBm
     std::vector<double> m_x;      // per point: GHz or dBm as evaluated (0 for DC)

@@ -91,12 +91,13 @@ private:
                 QCOMPARE(YAt(*systematic, x), scale * values.systematicError);
             }
             for (const ContributionInfo& info : kContributions) {
-                const QLineSeries* series =
-                    SeriesNamed(*view, QStringLiteral("series_") + FromView(info.keyName));
+                QLineSeries* series = SeriesNamed(*view, QStringLiteral("series_") + FromView(info.keyName));
                 QCOMPARE(series != nullptr, setup.include[Index(info.key)] != 0);
                 if (series != nullptr) {
                     QVERIFY(!series->isVisible()); // shown only from its legend entry
+                    series->setVisible(true);
                     QCOMPARE(YAt(*series, x), scale * values.u[Index(info.key)]);
+                    series->setVisible(false);
                 }
             }
         }
