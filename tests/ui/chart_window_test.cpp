@@ -53,56 +53,8 @@ double YAt(const QLineSeries& series, double x) {
 class ChartWindowTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<Main> m_main;
-    QPointer<QWidget> m_chart;
-
-    MainProbe probe() const { return MainProbe(*m_main); }
-    QChartView& frequencyChart() const { return ChartOf(*m_chart, "chartFrequency"); }
-    QChartView& levelChart() const { return ChartOf(*m_chart, "chartLevel"); }
-
-    void openChart() {
-        probe().perform({QStringLiteral("menu:mnuChart")});
-        m_chart = FindControl<QWidget>(*m_main, QStringLiteral("frmChart"));
-        QVERIFY(m_chart != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(m_chart));
-    }
-
-    // Every series at the marker against the main window's budget, in both charts.
-    void checkSeriesAtMarker(bool fdLinSystematic) const {
-        const MeasurementSetup setup = probe().setupFromControls(fdLinSystematic);
-        const UncertaintyBudget budget = EvaluateBudget(setup);
-        const ResultValues values = ShownValues(budget, setup.unit);
-        const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-        for (QChartView* view : {&frequencyChart(), &levelChart()}) {
-            const QLineSeries* marker = SeriesNamed(*view, QStringLiteral("marker"));
-            QVERIFY(marker != nullptr && marker->count() == 2);
-            const double x = marker->at(0).x();
-            if (view == &levelChart()) {
-                QCOMPARE(x, static_cast<double>(setup.level));
-            } else if (setup.frequency > 0.0) {
-                QCOMPARE(x, setup.frequency);
-            }
-            QCOMPARE(YAt(*SeriesNamed(*view, QStringLiteral("seriesExpanded")), x), scale * values.MU);
-            QCOMPARE(YAt(*SeriesNamed(*view, QStringLiteral("seriesCombined")), x), scale * values.uc);
-            const QLineSeries* systematic = SeriesNamed(*view, QStringLiteral("seriesSystematic"));
-            QCOMPARE(systematic != nullptr, budget.showSystematic);
-            if (systematic != nullptr) {
-                QCOMPARE(YAt(*systematic, x), scale * values.systematicError);
-            }
-            for (const ContributionInfo& info : kContributions) {
-                QLineSeries* series = SeriesNamed(*view, QStringLiteral("series_") + FromView(info.keyName));
-                QCOMPARE(series != nullptr, setup.include[Index(info.key)] != 0);
-                if (series != nullptr) {
-                    QVERIFY(!series->isVisible()); // shown only from its legend entry
-                    series->setVisible(true);
-                    QCOMPARE(YAt(*series, x), scale * values.u[Index(info.key)]);
-                    series->setVisible(false);
-                }
-            }
-        }
-    }
-
+    // Qt Test runs the slots of the object, so they stay members even where they use none.
+    // NOLINTBEGIN(readability-convert-member-functions-to-static)
 private slots:
     void init() {
         m_main = std::make_unique<Main>();
@@ -279,6 +231,57 @@ private slots:
             QVERIFY(image.open(QIODevice::ReadOnly));
             const QByteArray head = image.read(256);
             QVERIFY2(head.startsWith("\x89PNG") || head.contains("<svg"), name);
+        }
+    }
+    // NOLINTEND(readability-convert-member-functions-to-static)
+
+private: // NOLINT(readability-redundant-access-specifiers): ends the test slots
+    std::unique_ptr<Main> m_main;
+    QPointer<QWidget> m_chart;
+
+    MainProbe probe() const { return MainProbe(*m_main); }
+    QChartView& frequencyChart() const { return ChartOf(*m_chart, "chartFrequency"); }
+    QChartView& levelChart() const { return ChartOf(*m_chart, "chartLevel"); }
+
+    void openChart() {
+        probe().perform({QStringLiteral("menu:mnuChart")});
+        m_chart = FindControl<QWidget>(*m_main, QStringLiteral("frmChart"));
+        QVERIFY(m_chart != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(m_chart));
+    }
+
+    // Every series at the marker against the main window's budget, in both charts.
+    void checkSeriesAtMarker(bool fdLinSystematic) const {
+        const MeasurementSetup setup = probe().setupFromControls(fdLinSystematic);
+        const UncertaintyBudget budget = EvaluateBudget(setup);
+        const ResultValues values = ShownValues(budget, setup.unit);
+        const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
+        for (QChartView* view : {&frequencyChart(), &levelChart()}) {
+            const QLineSeries* marker = SeriesNamed(*view, QStringLiteral("marker"));
+            QVERIFY(marker != nullptr && marker->count() == 2);
+            const double x = marker->at(0).x();
+            if (view == &levelChart()) {
+                QCOMPARE(x, static_cast<double>(setup.level));
+            } else if (setup.frequency > 0.0) {
+                QCOMPARE(x, setup.frequency);
+            }
+            QCOMPARE(YAt(*SeriesNamed(*view, QStringLiteral("seriesExpanded")), x), scale * values.MU);
+            QCOMPARE(YAt(*SeriesNamed(*view, QStringLiteral("seriesCombined")), x), scale * values.uc);
+            const QLineSeries* systematic = SeriesNamed(*view, QStringLiteral("seriesSystematic"));
+            QCOMPARE(systematic != nullptr, budget.showSystematic);
+            if (systematic != nullptr) {
+                QCOMPARE(YAt(*systematic, x), scale * values.systematicError);
+            }
+            for (const ContributionInfo& info : kContributions) {
+                QLineSeries* series = SeriesNamed(*view, QStringLiteral("series_") + FromView(info.keyName));
+                QCOMPARE(series != nullptr, setup.include[Index(info.key)] != 0);
+                if (series != nullptr) {
+                    QVERIFY(!series->isVisible()); // shown only from its legend entry
+                    series->setVisible(true);
+                    QCOMPARE(YAt(*series, x), scale * values.u[Index(info.key)]);
+                    series->setVisible(false);
+                }
+            }
         }
     }
 };
