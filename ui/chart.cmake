@@ -9,7 +9,7 @@ set_target_properties(tarvex_core PROPERTIES POSITION_INDEPENDENT_CODE ON)
 qt_add_library(tarvex_chart_window STATIC
   chart_plugin_interface.h
   chart_window.h chart_window.cpp
-  sweep_chart_view.h sweep_chart_view.cpp
+  sweep_chart_view.h sweep_chart_view.cpp sweep_chart_view_reading.cpp
 )
 set_target_properties(tarvex_chart_window PROPERTIES POSITION_INDEPENDENT_CODE ON)
 target_link_libraries(tarvex_chart_window PUBLIC tarvex_core Qt6::Charts Qt6::Svg Qt6::Widgets)
