@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree and checks that it holds the program, the desktop entry,
-# the metainfo and the three icons, and that it declares the Qt libraries and the X11 platform plugin.
+# the metainfo, the three icons and the chart plugin, and that it declares the Qt libraries (Qt Charts and
+# Qt SVG for the plugin) and the X11 platform plugin.
 # Usage: package_contents_test.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -27,6 +28,7 @@ expect() { # what, haystack, needle
 app_id=org.tarvex.UncertaintyAnalysis
 for path in \
     ./usr/bin/tarvex-uncertainty \
+    ./usr/lib/tarvex-uncertainty/libtarvex_chart.so \
     ./usr/share/applications/$app_id.desktop \
     ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
@@ -34,7 +36,7 @@ for path in \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
     expect "file" "$contents" "$path"
 done
-for package_name in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package_name in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 qt6-qpa-plugins; do
     expect "dependency" "$depends" "$package_name"
 done
 echo "Depends: $depends"
