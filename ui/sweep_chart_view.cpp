@@ -62,6 +62,8 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     m_expanded = newSeries("seriesExpanded");
     QPen bold = m_expanded->pen();
     bold.setWidthF(kExpandedWidth);
+    bold.setCapStyle(Qt::FlatCap); // no blots where thousands of short segments meet
+    bold.setJoinStyle(Qt::RoundJoin);
     m_expanded->setPen(bold);
     m_combined = newSeries("seriesCombined");
     m_marker = new QLineSeries;
