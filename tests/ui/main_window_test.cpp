@@ -217,7 +217,7 @@ void MainWindowTest::shows() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const MainProbe probe(window);
     probe.perform(steps);
-    const QStringList wrong = probe.unmet(expected) + probe.wrongResults(window.fdLinSystematic()) +
+    const QStringList wrong = probe.unmet(expected) + probe.wrongResults(window.FdLinSystematic()) +
                               ClippedTexts(window) + MisplacedControls(*window.centralWidget());
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
 }
