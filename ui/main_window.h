@@ -61,7 +61,6 @@ private:
     void CreateWidgets();
     void CreateInputArea(QWidget* client);
     void CreateSelectionLists(QWidget* client);
-    void CreateInputCaptions(QWidget* client);
     void CreateReadouts(QWidget* client);
     void CreateScrollBars(QWidget* client);
     void CreateResultTable(QWidget* client);

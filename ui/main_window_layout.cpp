@@ -42,6 +42,27 @@ struct CaptionRow {
     Rect rect;
 };
 
+constexpr std::array<CaptionRow, 12> kCaptions{{
+    {"lblTemp_min", "Lower Temp.  Limit", {5160, 120, 1440, 255}},
+    {"lblTemp_max", "Upper Temp. Limit", {7200, 120, 1440, 255}},
+    {"lblAnpassung", "Source Match", {1200, 1560, 1680, 255}},
+    {"lblReturnLoss", "Return Loss", {240, 1920, 1560, 255}},
+    {"LblRflexionFaktor", "Reflection Coefficient", {240, 2400, 1560, 255}},
+    {"lblVSWR", "VSWR", {240, 2880, 1560, 255}},
+    {"lblLevel", "Level", {3480, 1560, 975, 255}},
+    {"lblPower", "Power", {3480, 2520, 975, 255}},
+    {"FreqLabel", "Frequency", {5160, 1560, 1335, 255}},
+    {"lblFilter", "Filter No.", {7680, 1560, 780, 255}},
+    {"Label24", "Harmonics 2f", {7440, 3480, 1020, 255}},
+    {"Label23", "Harmonics 3f", {7440, 5400, 1020, 255}},
+}};
+
+void CreateInputCaptions(QWidget* client) {
+    for (const CaptionRow& row : kCaptions) {
+        twips::PlaceCaption(new QLabel(client), ToQString(row.name), ToQString(row.text), row.rect);
+    }
+}
+
 // Read-outs: one line high, single-line border; the accessible name is the input's caption.
 struct ReadoutRow {
     QLabel* Main::*label;
@@ -71,21 +92,6 @@ struct InputAreaRows {
         {&Main::lstGrundgerät, "lstGrundgerät", "lblGrundgerät", "Basic Unit", 240},
         {&Main::lstResolution, "lstResolution", "lblResolution", "Resolution", 1800},
         {&Main::lstMeßkopf, "lstMeßkopf", "Label2", "Power Sensor", 3360},
-    }};
-
-    static constexpr std::array<CaptionRow, 12> kCaptions{{
-        {"lblTemp_min", "Lower Temp.  Limit", {5160, 120, 1440, 255}},
-        {"lblTemp_max", "Upper Temp. Limit", {7200, 120, 1440, 255}},
-        {"lblAnpassung", "Source Match", {1200, 1560, 1680, 255}},
-        {"lblReturnLoss", "Return Loss", {240, 1920, 1560, 255}},
-        {"LblRflexionFaktor", "Reflection Coefficient", {240, 2400, 1560, 255}},
-        {"lblVSWR", "VSWR", {240, 2880, 1560, 255}},
-        {"lblLevel", "Level", {3480, 1560, 975, 255}},
-        {"lblPower", "Power", {3480, 2520, 975, 255}},
-        {"FreqLabel", "Frequency", {5160, 1560, 1335, 255}},
-        {"lblFilter", "Filter No.", {7680, 1560, 780, 255}},
-        {"Label24", "Harmonics 2f", {7440, 3480, 1020, 255}},
-        {"Label23", "Harmonics 3f", {7440, 5400, 1020, 255}},
     }};
 
     static constexpr std::array<ReadoutRow, 11> kReadouts{{
@@ -146,12 +152,6 @@ void Main::CreateSelectionLists(QWidget* client) {
                                            {row.left, kListTop, kListWidth, kListHeight}, false);
         list->setAccessibleName(ToQString(row.caption));
         this->*row.list = list;
-    }
-}
-
-void Main::CreateInputCaptions(QWidget* client) {
-    for (const CaptionRow& row : InputAreaRows::kCaptions) {
-        twips::PlaceCaption(new QLabel(client), ToQString(row.name), ToQString(row.text), row.rect);
     }
 }
 

@@ -39,9 +39,6 @@ public:
         m_timer.start();
     }
 
-    // How many stray modal windows or popups the guard has closed so far.
-    int closedCount() const { return m_closedCount; }
-
 private:
     void check() {
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -55,7 +52,6 @@ private:
     }
 
     void fail(const char* what, const QWidget* widget) {
-        ++m_closedCount;
         const QByteArray message = QByteArray("A stray ") + what +
                                    " was open and has been closed: " + widget->metaObject()->className() +
                                    " \"" + widget->objectName().toUtf8() + "\" (" +
@@ -64,7 +60,6 @@ private:
     }
 
     QTimer m_timer;
-    int m_closedCount = 0;
 };
 
 // Forces the offscreen platform (before the application object exists, as Qt reads it then) and a fixed
