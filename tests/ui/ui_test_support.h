@@ -62,17 +62,12 @@ private:
     QTimer m_timer;
 };
 
-// Forces the offscreen platform (before the application object exists, as Qt reads it then) and a fixed
-// 96 dpi, so that the same fonts and sizes come out on every machine.
-inline void PrepareEnvironment() {
+// The main function of a window test program: forces the offscreen platform (before the application
+// object exists, as Qt reads it then) and a fixed 96 dpi, so that the same fonts and sizes come out on
+// every machine; creates the application, pins the locale, installs the modal guard and runs the tests.
+template <typename TestObject> int RunUiTest(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
-}
-
-// The main function of a window test program: prepares the platform, creates the application, pins
-// the locale, installs the modal guard and runs the test object's functions.
-template <typename TestObject> int RunUiTest(int argc, char** argv) {
-    PrepareEnvironment();
     QApplication app(argc, argv);
     PinLocale();
     ModalLoopGuard guard;
