@@ -38,11 +38,11 @@ ChartPluginInterface* LoadChartPlugin(QString* error) {
 
 } // namespace
 
-void Main::setFrequencyPosition(int position) {
+void Main::SetFrequencyPosition(int position) {
     vsbFrequenz->setValue(position);
 }
 
-void Main::setLevel(int levelDbm) {
+void Main::SetLevel(int levelDbm) {
     vsbPegel->setValue(levelDbm);
 }
 
@@ -57,8 +57,8 @@ void Main::mnuChart_Click() {
                                  QStringLiteral("The chart could not be loaded:\n") + error);
             return;
         }
-        m_chart = plugin->createChart(this, {[this](int position) { setFrequencyPosition(position); },
-                                             [this](int levelDbm) { setLevel(levelDbm); }});
+        m_chart = plugin->createChart(this, {[this](int position) { SetFrequencyPosition(position); },
+                                             [this](int levelDbm) { SetLevel(levelDbm); }});
         m_chartWindow = m_chart->chartWidget();
         ChartWindowInterface* chart = m_chart;
         connect(this, &Main::evaluated, m_chartWindow,

@@ -9,10 +9,10 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QChartView>
-#include <QLineSeries>
 #include <QApplication>
+#include <QChartView>
 #include <QDir>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPixmap>
 #include <QRadioButton>
