@@ -18,7 +18,7 @@ std::optional<WholeRange> SweepRangeOf(std::string_view sensor, SweepAxis axis) 
 }
 
 // One setup is changed in place and evaluated per position, so a sweep copies no strings; the result
-// is allocated once.
+// is allocated once. Over frequency only the frequency-dependent contributions are evaluated again.
 std::vector<SweepPoint> Sweep(const MeasurementSetup& setup, SweepAxis axis, WholeRange positions) {
     std::vector<SweepPoint> points;
     if (positions.highest < positions.lowest) {
@@ -26,6 +26,7 @@ std::vector<SweepPoint> Sweep(const MeasurementSetup& setup, SweepAxis axis, Who
     }
     points.reserve(static_cast<std::size_t>(positions.highest - positions.lowest) + 1);
     MeasurementSetup probe = setup;
+    const PerContribution<double> atAnyFrequency = EvaluateContributions(setup);
     for (int position = positions.lowest; position <= positions.highest; ++position) {
         double x = 0.0;
         if (axis == SweepAxis::frequency) {
@@ -35,11 +36,13 @@ std::vector<SweepPoint> Sweep(const MeasurementSetup& setup, SweepAxis axis, Who
             }
             x = *frequency;
             probe.frequency = x;
+            const PerContribution<double> u = EvaluateContributionsAtFrequency(probe, atAnyFrequency);
+            points.push_back({position, x, CombineBudget(u, probe.include, probe.fdLinSystematic)});
         } else {
             x = position;
             probe.level = position;
+            points.push_back({position, x, EvaluateBudget(probe)});
         }
-        points.push_back({position, x, EvaluateBudget(probe)});
     }
     return points;
 }

@@ -72,6 +72,32 @@ TEST(Sweep, PointsAreTheBudgetsAtTheirPositions) {
     }
 }
 
+// Every point of every sensor's sweeps equals the whole evaluation of its setup (a frequency sweep
+// evaluates only the frequency-dependent contributions again), with every setting that changes them.
+TEST(Sweep, EveryPointIsTheWholeEvaluation) {
+    bool systematic = false;
+    for (const std::string_view sensor : SensorModels()) {
+        MeasurementSetup setup = SetupFor(sensor);
+        setup.level = SweepRangeOf(sensor, SweepAxis::level)->highest;
+        setup.mismatchMode = MismatchMode::conservative;
+        setup.fdLinSystematic = systematic = !systematic; // every other sensor
+        for (const SweepAxis axis : {SweepAxis::frequency, SweepAxis::level}) {
+            for (const SweepPoint& point : SweepSensorRange(setup, axis)) {
+                MeasurementSetup alone = setup;
+                if (axis == SweepAxis::frequency) {
+                    alone.frequency = point.x;
+                } else {
+                    alone.level = point.position;
+                }
+                const UncertaintyBudget expected = EvaluateBudget(alone);
+                ASSERT_EQ(point.budget.u, expected.u) << sensor << " at " << point.position;
+                ASSERT_EQ(point.budget.MU, expected.MU) << sensor << " at " << point.position;
+                ASSERT_EQ(point.budget.systematicError, expected.systematicError);
+            }
+        }
+    }
+}
+
 // A table's band edge shows as a step between neighbouring positions, not smoothed away.
 TEST(Sweep, BandEdgesAreSteps) {
     const std::vector<SweepPoint> sweep = SweepSensorRange(SetupFor("TS-106"), SweepAxis::frequency);
