@@ -64,5 +64,26 @@ TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
     EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
 }
 
+// A 3-4-5 budget by hand: 0.03² and 0.04² of 0.05² are 36 % and 64 %; unticked rows have no share, the
+// zero rows that are ticked come after in the window's order, and a budget without variance has none.
+TEST(DescribeBudget, SharesOfTheCombinedVarianceLargestFirst) {
+    MeasurementSetup setup = StartSetup();
+    setup.include[Index(Contribution::lin)] = 0;
+    UncertaintyBudget budget;
+    budget.u[Index(Contribution::cal)] = 0.03;
+    budget.u[Index(Contribution::M)] = 0.04;
+    budget.u[Index(Contribution::lin)] = 0.5;
+    budget.uc = 0.05;
+    const std::vector<DescribedShare> shares = DescribeBudget(setup, budget, ",").shares;
+    ASSERT_EQ(shares.size(), 11U);
+    EXPECT_EQ(shares[0].caption + '=' + shares[0].text, "Mismatch Uncertainty (probable)=64,0 %");
+    EXPECT_EQ(shares[1].caption + '=' + shares[1].text, "Calibration Uncertainty=36,0 %");
+    EXPECT_EQ(shares[2].caption + '=' + shares[2].text, "Display Noise=0,0 %");
+    EXPECT_NEAR(shares[0].fraction, 0.64, 1e-12);
+
+    budget.uc = 0.0;
+    EXPECT_TRUE(DescribeBudget(setup, budget).shares.empty());
+}
+
 } // namespace
 } // namespace tarvex
