@@ -19,6 +19,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class ReportActions;
 class SelectionList;
 
 // The program's single working window. Constructing it loads it: every control is created and the
@@ -144,6 +145,7 @@ private:
     QAction* frmInfo = nullptr;
 
     QPointer<About> m_about;
+    ReportActions* m_reportActions = nullptr; // copy, save and print of the budget
 
     // The frequency-dependent linearity error is treated as systematic.
     bool flag_fd_lin_sys = false;

@@ -5,6 +5,7 @@
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_text.h"
+#include "ui/report_actions.h"
 #include "ui/result_rows.h"
 #include "ui/twip_layout.h"
 
@@ -217,6 +218,7 @@ void Main::createMenus() {
         action->setObjectName(ToQString(item.name));
         this->*item.action = action;
     }
+    m_reportActions = new ReportActions(*this, *mnuFile, mnuEnd, *Frame1);
 }
 
 void Main::setKeyboardOrder() {

@@ -4,8 +4,10 @@
 //
 //   tarvex_screenshots [output-directory]      writes the PNGs (default: docs), offscreen or on a display
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
+//   tarvex_screenshots --report FILE.pdf       saves the report of the start state (for docs/report-page.png)
 
 #include "ui/main_window.h"
+#include "ui/report_actions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,6 +82,11 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--show")) {
         return ShowForGrab(arguments.at(2).toInt());
+    }
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--report")) {
+        Main window;
+        auto* report = window.findChild<ReportActions*>();
+        return report->saveReportTo(arguments.at(2), ReportActions::Format::pdf) ? 0 : 1;
     }
 
     const QDir directory(arguments.size() >= 2 ? arguments.at(1) : QStringLiteral("docs"));
