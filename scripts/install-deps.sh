@@ -18,6 +18,8 @@ packages=(
   fonts-liberation
   xvfb
   xauth
+  # the report test reads the PDF's text
+  poppler-utils
   # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies)
   desktop-file-utils
   appstream
