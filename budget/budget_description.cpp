@@ -33,6 +33,9 @@ std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContributi
         if (row.included) {
             const double u = budget.u[Index(row.key)];
             const double fraction = u * u / variance;
+            if (!std::isfinite(fraction)) {
+                continue; // only a budget not combined from its own values has one
+            }
             shares.push_back(
                 {row.key, row.caption, fraction, FormatNumber(fraction, "0.0 %", decimalSeparator)});
         }
