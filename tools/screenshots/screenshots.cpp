@@ -4,7 +4,8 @@
 //
 //   tarvex_screenshots [output-directory]      writes the PNGs (default: docs), offscreen or on a display
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
-//   tarvex_screenshots --report FILE.pdf       saves the report of the start state (for docs/report-page.png)
+//   tarvex_screenshots --report FILE           saves the report of the start state in the format of the
+//                                              extension (FILE.pdf for docs/report-page.png)
 
 #include "ui/main_window.h"
 #include "ui/report_actions.h"
@@ -86,7 +87,9 @@ int main(int argc, char** argv) {
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--report")) {
         Main window;
         auto* report = window.findChild<ReportActions*>();
-        return report->saveReportTo(arguments.at(2), ReportActions::Format::pdf) ? 0 : 1;
+        const ReportActions::Format format =
+            ReportActions::FormatOfName(arguments.at(2)).value_or(ReportActions::Format::pdf);
+        return report->saveReportTo(arguments.at(2), format) ? 0 : 1;
     }
 
     const QDir directory(arguments.size() >= 2 ? arguments.at(1) : QStringLiteral("docs"));
