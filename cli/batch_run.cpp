@@ -114,11 +114,9 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
         id = std::to_string(row.line);
         CheckShape(row, places, problems);
         if (problems.empty()) {
-            constexpr std::string_view kBlanks = " \t";
-            const std::string_view rowId = FieldOf(row, places, 0);
-            const std::size_t first = rowId.find_first_not_of(kBlanks);
-            if (first != std::string_view::npos) {
-                id.assign(rowId.substr(first, rowId.find_last_not_of(kBlanks) - first + 1));
+            const std::string_view rowId = Trimmed(FieldOf(row, places, 0));
+            if (!rowId.empty()) {
+                id.assign(rowId);
             }
             for (std::size_t i = 0; i < kSetupInputCount; ++i) {
                 texts[i] = FieldOf(row, places, i + 1);

@@ -67,9 +67,9 @@ std::array<std::string, kSetupInputCount> OptionDescriptions() {
             std::to_string(start.harmonic2f) + ")",
         "third harmonic in dBc, " + whole(fixed.harmonicDbc) + " (default " +
             std::to_string(start.harmonic3f) + ")",
-        "lower temperature limit in \u00b0C, " + whole(fixed.temperatureC) + " (default " +
+        "lower temperature limit in degrees Celsius, " + whole(fixed.temperatureC) + " (default " +
             std::to_string(start.tempMin) + ")",
-        "upper temperature limit in \u00b0C, " + whole(fixed.temperatureC) + " (default " +
+        "upper temperature limit in degrees Celsius, " + whole(fixed.temperatureC) + " (default " +
             std::to_string(start.tempMax) + ")",
         "sensor match: probable or conservative (default probable)",
         "frequency-dependent linearity error: statistical or systematic (default statistical)",
@@ -159,22 +159,28 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "tarvex-budget " TARVEX_VERSION);
     app.footer(kFooter);
     Options options;
-    CLI::Option* batch = app.add_option("--batch", options.batch,
-                                        "evaluate every row of this CSV file ('-' for standard input)");
-    app.add_option("--output", options.output, "write the results to this file instead of standard output");
+    app.add_option("--batch", options.batch, "evaluate every row of this CSV file ('-' for standard input)")
+        ->type_name("FILE");
+    app.add_option("--output", options.output, "write the results to this file instead of standard output")
+        ->type_name("FILE");
     const std::array<std::string, kSetupInputCount> descriptions = OptionDescriptions();
+    constexpr std::array<const char*, kSetupInputCount> kValueNames{
+        "ID", "ID", "TEXT", "GHZ", "DBM", "DB", "N", "DBC", "DBC", "C", "C", "MODE", "MODE", "KEYS", "UNIT"};
     for (std::size_t i = 0; i < kSetupInputCount; ++i) {
-        app.add_option(std::string(OptionNames()[i]), options.setup[i], descriptions[i])->excludes(batch);
+        app.add_option(std::string(OptionNames()[i]), options.setup[i], descriptions[i])
+            ->type_name(kValueNames[i]);
     }
     app.add_option(
            "--format", options.format,
            "text (an aligned table, one setup only), csv or jsonl (default text for one setup, csv for a "
            "batch)")
-        ->transform(CLI::IsMember({"text", "csv", "jsonl"}, CLI::ignore_case));
+        ->transform(CLI::IsMember({"text", "csv", "jsonl"}, CLI::ignore_case))
+        ->type_name("FORMAT");
     app.add_option("--values", options.values,
                    "exact (shortest decimals that read back to the same numbers) or display (the window's "
                    "texts) in csv and jsonl (default exact)")
-        ->transform(CLI::IsMember({"exact", "display"}, CLI::ignore_case));
+        ->transform(CLI::IsMember({"exact", "display"}, CLI::ignore_case))
+        ->type_name("STYLE");
 
     try {
         app.parse(argc, argv);
@@ -184,6 +190,13 @@ int main(int argc, char** argv) {
         return UsageError(std::string(error.what()) + "\nRun 'tarvex-budget --help' for the options.");
     }
 
+    for (const std::string_view name : OptionNames()) {
+        if (options.batch && app.count(std::string(name)) > 0) {
+            return UsageError(std::string(name) +
+                              " cannot be combined with --batch: give it as a column of the "
+                              "batch");
+        }
+    }
     const std::string formatName = options.format.value_or(options.batch ? "csv" : "text");
     const OutputFormat format = formatName == "text"  ? OutputFormat::text
                                 : formatName == "csv" ? OutputFormat::csv

@@ -6,8 +6,21 @@
 namespace tarvex::cli {
 namespace {
 
-void Put(std::string_view text, std::FILE* out) {
-    std::fwrite(text.data(), 1, text.size(), out);
+// Rows are put together in memory and written in one piece: a write call per field costs more than
+// evaluating the budget.
+void Flush(std::string& line, std::FILE* out) {
+    std::fwrite(line.data(), 1, line.size(), out);
+    line.clear();
+}
+
+bool NeedsQuotes(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t') {
+        return true;
+    }
+    return std::ranges::any_of(text, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
 }
 
 class CsvWriter final : public RowWriter {
@@ -16,23 +29,24 @@ public:
         : m_out(out) {}
 
     void Begin() override {
-        Put("id", m_out);
+        m_line = "id";
         for (const std::string& column : BatchResultColumns()) {
-            Put(",", m_out);
-            Put(column, m_out);
+            m_line.append(",").append(column);
         }
-        Put("\n", m_out);
+        m_line += '\n';
+        Flush(m_line, m_out);
     }
 
     void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
         Field(id);
         for (std::size_t i = 0; i < kResultCount; ++i) {
-            Put(",", m_out);
+            m_line += ',';
             Field(results.empty() ? std::string_view() : results[i]);
         }
-        Put(",", m_out);
+        m_line += ',';
         Field(error);
-        Put("\n", m_out);
+        m_line += '\n';
+        Flush(m_line, m_out);
     }
 
 private:
@@ -41,25 +55,19 @@ private:
     // Quoted when it holds a comma, quote or line break, or when a reader could drop its outer blanks
     // (" 0.075 dB" keeps its leading blank).
     void Field(std::string_view text) {
-        const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                           (!text.empty() && (text.front() == ' ' || text.back() == ' ' ||
-                                              text.front() == '\t' || text.back() == '\t'));
-        if (!quote) {
-            Put(text, m_out);
+        if (!NeedsQuotes(text)) {
+            m_line.append(text);
             return;
         }
-        Put("\"", m_out);
-        for (std::size_t quoteAt = text.find('"'); quoteAt != std::string_view::npos;
-             quoteAt = text.find('"')) {
-            Put(text.substr(0, quoteAt + 1), m_out);
-            Put("\"", m_out);
-            text.remove_prefix(quoteAt + 1);
+        m_line += '"';
+        for (const char c : text) {
+            m_line.append(c == '"' ? 2 : 1, c);
         }
-        Put(text, m_out);
-        Put("\"", m_out);
+        m_line += '"';
     }
 
     std::FILE* m_out;
+    std::string m_line;
 };
 
 class JsonLinesWriter final : public RowWriter {
@@ -72,59 +80,57 @@ public:
     void Begin() override {}
 
     void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
-        Put("{\"id\":", m_out);
+        m_line = "{\"id\":";
         String(id);
         for (std::size_t i = 0; i + 1 < m_keys.size(); ++i) {
-            Put(",\"", m_out);
-            Put(m_keys[i], m_out);
-            Put("\":", m_out);
+            m_line.append(",\"").append(m_keys[i]).append("\":");
             const std::string_view value = results.empty() ? std::string_view() : results[i];
             if (value.empty()) {
-                Put("null", m_out);
+                m_line += "null";
             } else if (m_style == ValueStyle::display) {
                 String(value);
             } else {
                 Number(value);
             }
         }
-        Put(",\"error\":", m_out);
+        m_line += ",\"error\":";
         if (error.empty()) {
-            Put("null", m_out);
+            m_line += "null";
         } else {
             String(error);
         }
-        Put("}\n", m_out);
+        m_line += "}\n";
+        Flush(m_line, m_out);
     }
 
 private:
     // A JSON string; the texts are UTF-8, so only quotes, backslashes and control characters need escapes.
     void String(std::string_view text) {
-        Put("\"", m_out);
+        m_line += '"';
         for (const char c : text) {
             const auto byte = static_cast<unsigned char>(c);
             if (c == '"' || c == '\\') {
-                const char escaped[] = {'\\', c};
-                Put(std::string_view(escaped, 2), m_out);
+                m_line.append(1, '\\').append(1, c);
             } else if (byte < 0x20U) {
                 constexpr std::string_view kHex = "0123456789abcdef";
-                const char escaped[] = {'\\', 'u', '0', '0', kHex[byte >> 4U], kHex[byte & 0xFU]};
-                Put(std::string_view(escaped, sizeof escaped), m_out);
+                m_line.append("\\u00").append(1, kHex[byte >> 4U]).append(1, kHex[byte & 0xFU]);
             } else {
-                std::fputc(c, m_out);
+                m_line += c;
             }
         }
-        Put("\"", m_out);
+        m_line += '"';
     }
 
     // A shortest decimal is a JSON number, except for the infinities and NaN, which JSON cannot hold.
     void Number(std::string_view text) {
         const bool finite = text.find_first_of("in") == std::string_view::npos;
-        Put(finite ? text : "null", m_out);
+        m_line.append(finite ? text : "null");
     }
 
     ValueStyle m_style;
     std::FILE* m_out;
     std::vector<std::string> m_keys; // result columns, error last
+    std::string m_line;
 };
 
 // Characters a terminal shows, for aligning columns: every UTF-8 lead byte starts one.

@@ -31,16 +31,6 @@ enum Input : std::uint8_t {
     kUnit,
 };
 
-constexpr std::string_view kBlanks = " \t";
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -246,7 +236,21 @@ void ReadExcluded(std::string_view text, PerContribution<int>& include, Problems
     }
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 } // namespace
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 const SetupInputNames& ColumnNames() {
     static const SetupInputNames names = [] {

@@ -28,6 +28,9 @@ const SetupInputNames& OptionNames();
 void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
                std::string& problems);
 
+// The text without the blanks (spaces and tabs) around it.
+std::string_view Trimmed(std::string_view text);
+
 // A text shortened for a message: blanks around it dropped, control characters escaped, and cut after
 // 40 characters with an ellipsis.
 std::string Quoted(std::string_view text);

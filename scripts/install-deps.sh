@@ -9,11 +9,15 @@ packages=(
   make
   g++
   qt6-base-dev
+  libcli11-dev
+  libcsv-dev
   # tests, sanitizers, fuzzing and benchmarks
   libgtest-dev
   libbenchmark-dev
   clang
   libclang-rt-14-dev
+  time
+  help2man
   # the window's font, and a virtual display for screenshots and start-up measurements
   fonts-liberation
   xvfb
