@@ -92,6 +92,7 @@ ProcessCost RunTool(std::vector<std::string> args, bool measureMemory = false) {
         args.insert(args.begin(), {"/usr/bin/time", "-f", "%M", "-o", memoryFile});
     }
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args) {
         argv.push_back(arg.data());
     }
@@ -180,8 +181,10 @@ int main() {
         bareSeconds.push_back(BareEvaluation(kRows));
     }
     const double smallPeakMiB = RunTool({"--batch", small}, true).peakMiB;
+    constexpr int kSingleCalls = 51;
     std::vector<double> singleSeconds;
-    for (int i = 0; i < 51; ++i) {
+    singleSeconds.reserve(kSingleCalls);
+    for (int i = 0; i < kSingleCalls; ++i) {
         singleSeconds.push_back(RunTool({"--sensor", "TS-106", "--frequency", "20", "--level", "8", "--unit",
                                          "percent", "--fd-lin", "systematic"})
                                     .seconds);

@@ -108,6 +108,7 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
     std::string problems;
     std::string id;
     SetupTexts texts{};
+    std::vector<std::string> results;
     while (reader.Next(row)) {
         ++summary.rows;
         problems.clear();
@@ -124,7 +125,7 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
             ReadSetup(texts, ColumnNames(), setup, problems);
         }
         if (problems.empty()) {
-            const std::vector<std::string> results = BatchResultFields(setup, EvaluateBudget(setup), style);
+            AssignBatchResultFields(setup, EvaluateBudget(setup), style, results);
             writer.Row(id, results, "");
             continue;
         }

@@ -150,9 +150,7 @@ int RunBatchFile(const Options& options, OutputFormat format, ValueStyle style) 
     return summary.invalidRows == 0 ? kAllValid : kSomeInvalid;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
     CLI::App app("The measurement uncertainty budget of an RF power measurement with a Tarvex sensor, as the "
                  "window program shows it: for one setup given as options, or for every row of a CSV batch.",
                  "tarvex-budget");
@@ -211,6 +209,16 @@ int main(int argc, char** argv) {
         }
         return RunBatchFile(options, format, style);
     } catch (const OutputError& error) {
+        return UsageError(error.what());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Main(argc, argv);
+    } catch (const std::exception& error) { // out of memory, for instance
         return UsageError(error.what());
     }
 }

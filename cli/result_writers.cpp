@@ -25,8 +25,9 @@ bool NeedsQuotes(std::string_view text) {
 
 class CsvWriter final : public RowWriter {
 public:
-    explicit CsvWriter(std::FILE* out)
-        : m_out(out) {}
+    CsvWriter(ValueStyle style, std::FILE* out)
+        : m_style(style)
+        , m_out(out) {}
 
     void Begin() override {
         m_line = "id";
@@ -41,7 +42,14 @@ public:
         Field(id);
         for (std::size_t i = 0; i < kResultCount; ++i) {
             m_line += ',';
-            Field(results.empty() ? std::string_view() : results[i]);
+            if (results.empty()) {
+                continue;
+            }
+            if (m_style == ValueStyle::exact) {
+                m_line += results[i]; // a number never needs quotes
+            } else {
+                Field(results[i]);
+            }
         }
         m_line += ',';
         Field(error);
@@ -66,6 +74,7 @@ private:
         m_line += '"';
     }
 
+    ValueStyle m_style;
     std::FILE* m_out;
     std::string m_line;
 };
@@ -145,7 +154,7 @@ std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, 
     if (format == OutputFormat::jsonl) {
         return std::make_unique<JsonLinesWriter>(style, out);
     }
-    return std::make_unique<CsvWriter>(out);
+    return std::make_unique<CsvWriter>(style, out);
 }
 
 std::string BudgetTable(const BudgetDescription& description) {
@@ -182,46 +191,6 @@ std::string BudgetTable(const BudgetDescription& description) {
         table += '\n';
     }
     return table;
-}
-
-bool IsUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80U) {
-            ++i;
-            continue;
-        }
-        // Length of the sequence and the range its second byte must fall in (this excludes overlong
-        // forms, surrogates and code points above U+10FFFF).
-        std::size_t length = 0;
-        unsigned char low = 0x80U;
-        unsigned char high = 0xBFU;
-        if (lead >= 0xC2U && lead <= 0xDFU) {
-            length = 2;
-        } else if (lead >= 0xE0U && lead <= 0xEFU) {
-            length = 3;
-            low = lead == 0xE0U ? 0xA0U : 0x80U;
-            high = lead == 0xEDU ? 0x9FU : 0xBFU;
-        } else if (lead >= 0xF0U && lead <= 0xF4U) {
-            length = 4;
-            low = lead == 0xF0U ? 0x90U : 0x80U;
-            high = lead == 0xF4U ? 0x8FU : 0xBFU;
-        } else {
-            return false;
-        }
-        if (i + length > text.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (byte < (k == 1 ? low : 0x80U) || byte > (k == 1 ? high : 0xBFU)) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
 }
 
 } // namespace tarvex::cli

@@ -31,7 +31,4 @@ std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, 
 // combined, expanded and (when shown) the systematic error, sections separated by a blank line.
 std::string BudgetTable(const BudgetDescription& description);
 
-// Whether text is well-formed UTF-8 (no overlong forms, surrogates or code points above U+10FFFF).
-bool IsUtf8(std::string_view text);
-
 } // namespace tarvex::cli

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace tarvex::cli {
 namespace {
@@ -269,18 +270,59 @@ const SetupInputNames& OptionNames() {
     return names;
 }
 
+bool IsUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80U) {
+            ++i;
+            continue;
+        }
+        // Length of the sequence and the range its second byte must fall in (this excludes overlong
+        // forms, surrogates and code points above U+10FFFF).
+        std::size_t length = 0;
+        unsigned char low = 0x80U;
+        unsigned char high = 0xBFU;
+        if (lead >= 0xC2U && lead <= 0xDFU) {
+            length = 2;
+        } else if (lead >= 0xE0U && lead <= 0xEFU) {
+            length = 3;
+            low = lead == 0xE0U ? 0xA0U : 0x80U;
+            high = lead == 0xEDU ? 0x9FU : 0xBFU;
+        } else if (lead >= 0xF0U && lead <= 0xF4U) {
+            length = 4;
+            low = lead == 0xF0U ? 0x90U : 0x80U;
+            high = lead == 0xF4U ? 0x8FU : 0xBFU;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto byte = static_cast<unsigned char>(text[i + k]);
+            if (byte < (k == 1 ? low : 0x80U) || byte > (k == 1 ? high : 0xBFU)) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
 std::string Quoted(std::string_view text) {
     text = Trimmed(text);
     constexpr std::size_t kLongest = 40; // characters
     std::string quoted = "'";
+    const bool utf8 = IsUtf8(text);
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0U) != 0x80U && ++characters > kLongest) {
+    for (const char byte : text) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (((c & 0xC0U) != 0x80U || !utf8) && ++characters > kLongest) {
             quoted += "\u2026";
             break;
         }
-        if (c < 0x20U || c == 0x7FU) {
+        if (c < 0x20U || c == 0x7FU || (c >= 0x80U && !utf8)) {
             constexpr std::string_view kHex = "0123456789abcdef";
             quoted.append("\\x").append(1, kHex[c >> 4U]).append(1, kHex[c & 0xFU]);
         } else {
@@ -318,33 +360,41 @@ void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, Measuremen
     setup.sensor = start.sensor;
     setup.basicUnit = start.basicUnit;
     setup.resolution = start.resolution;
-    bool sensorKnown = true;
+    // The sensors' limits, worked out once rather than for every row of a batch.
+    static const std::vector<SensorInputLimits> sensorLimits = [] {
+        std::vector<SensorInputLimits> limits;
+        for (const std::string_view sensor : SensorModels()) {
+            limits.push_back(SensorInputLimitsOf(sensor).value());
+        }
+        return limits;
+    }();
+    static const std::size_t startSensor = static_cast<std::size_t>(
+        std::ranges::find(SensorModels(), std::string_view(start.sensor)) - SensorModels().begin());
+    std::optional<std::size_t> sensorIndex = startSensor;
     if (!text[kSensor].empty()) {
-        const auto index = ReadChoice(text[kSensor], kSensor, SensorModels(), false, found);
-        sensorKnown = index.has_value();
-        if (index) {
-            setup.sensor.assign(SensorModels()[*index]);
+        sensorIndex = ReadChoice(text[kSensor], kSensor, SensorModels(), false, found);
+        if (sensorIndex) {
+            setup.sensor.assign(SensorModels()[*sensorIndex]);
         }
     }
     ReadIdentifier(text[kBasicUnit], kBasicUnit, BasicUnitModels(), setup.basicUnit, found);
     ReadIdentifier(text[kResolution], kResolution, Resolutions(), setup.resolution, found);
 
     // Frequency and level ranges belong to the sensor; with an unknown sensor only their form is checked.
-    const std::optional<SensorInputLimits> limits =
-        sensorKnown ? SensorInputLimitsOf(setup.sensor) : std::nullopt;
+    const SensorInputLimits* limits = sensorIndex ? &sensorLimits[*sensorIndex] : nullptr;
     const std::string owner = setup.sensor + "'s";
     setup.frequency = start.frequency;
     if (!text[kFrequency].empty()) {
         const std::optional<double> f = ReadNumber(text[kFrequency], kFrequency, found);
-        if (f && limits &&
+        if (f && limits != nullptr &&
             InRange(*f, text[kFrequency], limits->frequencyMinGHz, limits->frequencyMaxGHz, owner,
                     "frequency", " GHz", kFrequency, found)) {
             setup.frequency = *f;
         }
     }
     setup.level = start.level;
-    ReadWhole(text[kLevel], kLevel, limits ? std::optional(limits->levelDbm) : std::nullopt, owner, "level",
-              " dBm", setup.level, found);
+    ReadWhole(text[kLevel], kLevel, limits != nullptr ? std::optional(limits->levelDbm) : std::nullopt, owner,
+              "level", " dBm", setup.level, found);
 
     const FixedInputLimits& fixed = kFixedInputLimits;
     setup.returnLossDb = start.returnLossDb;

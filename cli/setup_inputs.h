@@ -31,8 +31,11 @@ void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, Measuremen
 // The text without the blanks (spaces and tabs) around it.
 std::string_view Trimmed(std::string_view text);
 
-// A text shortened for a message: blanks around it dropped, control characters escaped, and cut after
-// 40 characters with an ellipsis.
+// Whether text is well-formed UTF-8 (no overlong forms, surrogates or code points above U+10FFFF).
+bool IsUtf8(std::string_view text);
+
+// A text shortened for a message: blanks around it dropped, control characters (and every byte of text
+// that is not UTF-8) escaped, and cut after 40 characters with an ellipsis.
 std::string Quoted(std::string_view text);
 
 // The closest of `choices` to a mistyped `text`: the one that is the same apart from letter case, blanks,

@@ -50,7 +50,8 @@ std::vector<std::vector<std::string>> Records(const std::string& csv) {
     CsvRecord record;
     std::vector<std::vector<std::string>> records;
     while (reader.Next(record)) {
-        records.emplace_back(record.fields.begin(), record.fields.begin() + record.fieldCount);
+        records.emplace_back(record.fields.begin(),
+                             record.fields.begin() + static_cast<std::ptrdiff_t>(record.fieldCount));
     }
     return records;
 }
@@ -294,6 +295,9 @@ TEST(BatchRows, StartStateInBothRowFormats) {
               "\"MU\":\"0.15 dB\",\"systematic_error\":null,\"error\":null}\n");
     const auto exact = Records(Evaluate(start).written);
     EXPECT_EQ(exact[1][1], "0.06");
+    const auto systematic = Records(Evaluate("fd_lin\nsystematic\nstatistical\n").written);
+    EXPECT_EQ(systematic[1][15], "0");
+    EXPECT_EQ(systematic[2][15], ""); // hidden again in the next row
     EXPECT_NEAR(std::strtod(exact[1][13].c_str(), nullptr), 0.0747143, 5e-8);
     const std::string jsonl =
         Evaluate("id,level_dbm\n\"q\"\"\\\",99\n", ValueStyle::exact, OutputFormat::jsonl).written;
