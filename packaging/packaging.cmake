@@ -1,5 +1,4 @@
-# Desktop integration and the Debian package. Included from app/, after the program's install rule.
-include(GNUInstallDirs)
+# Desktop integration and the Debian package, included from the root after the program's install rule.
 
 set(TARVEX_APP_ID org.tarvex.UncertaintyAnalysis)
 set(TARVEX_RESOURCES ${PROJECT_SOURCE_DIR}/ui/resources)

@@ -17,7 +17,12 @@ packages=(
   clang
   libclang-rt-14-dev
   time
+  # the command line's manual page
   help2man
+  # format and static checks (run-clang-tidy comes with clang-tidy)
+  clang-format
+  clang-tidy
+  git
   # the window's font, and a virtual display for screenshots and start-up measurements
   fonts-liberation
   xvfb
