@@ -1,5 +1,6 @@
 #include "cli/batch_run.h"
 
+#include "cli/field_text.h"
 #include "cli/setup_inputs.h"
 
 #include <algorithm>

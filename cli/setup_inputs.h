@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,20 +26,5 @@ const SetupInputNames& OptionNames();
 // usable only when no problem was added. `setup` is overwritten, so a caller may reuse one object.
 void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
                std::string& problems);
-
-// The text without the blanks (spaces and tabs) around it.
-std::string_view Trimmed(std::string_view text);
-
-// Whether text is well-formed UTF-8 (no overlong forms, surrogates or code points above U+10FFFF).
-bool IsUtf8(std::string_view text);
-
-// A text shortened for a message: blanks around it dropped, control characters (and every byte of text
-// that is not UTF-8) escaped, and cut after 40 characters with an ellipsis.
-std::string Quoted(std::string_view text);
-
-// The closest of `choices` to a mistyped `text`: the one that is the same apart from letter case, blanks,
-// hyphens and underscores; else the only one that is one edit away or begins with the text. Empty when
-// there is none.
-std::string_view NearestChoice(std::string_view text, std::span<const std::string_view> choices);
 
 } // namespace tarvex::cli
