@@ -9,11 +9,16 @@ packages=(
   make
   g++
   qt6-base-dev
+  libcli11-dev
+  libcsv-dev
   # tests, sanitizers, fuzzing and benchmarks
   libgtest-dev
   libbenchmark-dev
   clang
   libclang-rt-14-dev
+  time
+  # the command line's manual page
+  help2man
   # format and static checks (run-clang-tidy comes with clang-tidy)
   clang-format
   clang-tidy
