@@ -20,6 +20,13 @@ struct ColumnPlaces {
     std::size_t fieldCount = 0;
 };
 
+// A result column of this tool, as an earlier run or a saved report writes it: its values are worked out
+// afresh, so that such a file can be read back as it stands.
+bool IsResultColumn(std::string_view name) {
+    static const std::vector<std::string> resultColumns = BatchResultColumns();
+    return std::ranges::find(resultColumns, name) != resultColumns.end();
+}
+
 ColumnPlaces ReadHeader(const CsvRecord& header) {
     if (header.blank) {
         throw InputError(header.line, "the first line must name the columns, it is blank");
@@ -33,6 +40,9 @@ ColumnPlaces ReadHeader(const CsvRecord& header) {
         const std::string_view name =
             field < header.fields.size() ? header.fields[field] : std::string_view();
         const auto* known = std::ranges::find(kBatchInputColumns, name);
+        if (known == kBatchInputColumns.end() && IsResultColumn(name)) {
+            continue;
+        }
         if (known == kBatchInputColumns.end()) {
             std::string message = "unknown column " + Quoted(name);
             const std::string_view near = NearestChoice(name, kBatchInputColumns);

@@ -194,6 +194,7 @@ TEST(BatchRows, CsvShapes) {
           "3|misplaced '\"': a field with quotes must be quoted as a whole, with each quote inside doubled",
           "C|"}},
         {"id,unit\n", {}},
+        {"level_dbm,u_cal,MU,error\n5,junk,,x\n", {"2|"}}, // its own result columns are worked out afresh
         {"", {}},
     };
     for (const auto& [input, expected] : cases) {

@@ -213,6 +213,18 @@ void ReportTest::reportFormatsInGermanLocale() {
     QVERIFY(csv[1].startsWith("uncertainty-TS-301-18GHz-0dBm,TS-301,BX-20,0.01 dB,18,0,20,7,-40,-50,22,24,"
                               "probable,statistical,,dB,0.06"));
     QCOMPARE(csv[1].count(','), csv[0].count(','));
+
+    // The command line reads the report back to the same numbers, here for a return loss off the 1 dB
+    // grid in percent.
+    probe.perform({QStringLiteral("vsbAnpassung=123"), QStringLiteral("click:opt_unit_percent")});
+    const QString path = QDir(m_folder.path()).filePath(QStringLiteral("again.csv"));
+    const QList<QByteArray> report = saved(QStringLiteral("again.csv")).split('\n');
+    QProcess tool;
+    tool.start(QStringLiteral(TARVEX_BUDGET_PROGRAM), {QStringLiteral("--batch"), path});
+    QVERIFY(tool.waitForFinished(10000) && tool.exitCode() == 0);
+    const QList<QByteArray> results = tool.readAllStandardOutput().split('\n');
+    const qsizetype inputColumns = 16;
+    QCOMPARE(results[1].split(',').mid(1), report[1].trimmed().split(',').mid(inputColumns));
 }
 
 void ReportTest::failedSaveLeavesNoFile_data() {
