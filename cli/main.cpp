@@ -82,7 +82,8 @@ constexpr const char* kFooter = R"(Batch input (CSV): a header row naming any of
   id, sensor, basic_unit, resolution, frequency_ghz, level_dbm, return_loss_db, filter,
   harmonic_2f_dbc, harmonic_3f_dbc, temp_min_c, temp_max_c, mismatch, fd_lin, exclude, unit
 in any order; a missing column or an empty field takes the default of the option of the same meaning.
-exclude holds contribution keys separated by blanks.
+exclude holds contribution keys separated by blanks. The output columns below may stand in the input
+too (a saved report or an earlier output): they are worked out afresh. Any other column is an error.
 
 Output: one row per input row, in order: id (else the input line number), u_cal, u_drift, u_noise,
 u_lin, u_temp, u_GG, u_res, u_M, u_P_Coeff, u_fd_Lin, u_Harmonics2f, u_Harmonics3f, uc, MU,
