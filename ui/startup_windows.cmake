@@ -7,6 +7,7 @@ qt_add_resources(tarvex_ui tarvex_startup_resources
   BASE resources
   FILES
     resources/startbild.jpg
+    resources/startbild@2x.jpg
     resources/tarvex-uncertainty-16.png
     resources/tarvex-uncertainty-32.png
 )
