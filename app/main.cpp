@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarvex Measurement Uncertainty Analysis"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.UncertaintyAnalysis"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.uncertainty_analysis"));
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/tarvex/tarvex-uncertainty-16.png"), QSize(16, 16));

@@ -18,11 +18,13 @@ packages=(
   fonts-liberation
   xvfb
   xauth
-  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies)
+  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies,
+  # lintian to check it)
   desktop-file-utils
   appstream
   dpkg-dev
   file
+  lintian
 )
 
 missing=()
