@@ -206,7 +206,9 @@ void ExplainSettings(const Main& window, const tarvex::MeasurementSetup& setup) 
     }};
     for (const auto& [name, mode] : captions) {
         auto* caption = window.findChild<QLabel*>(ToQString(name));
-        caption->setAccessibleDescription(mode);
+        if (caption->accessibleDescription() != mode) { // setting it announces it, even unchanged
+            caption->setAccessibleDescription(mode);
+        }
         caption->setToolTip(mode + QLatin1Char('\n') + TipOf(name));
     }
 }

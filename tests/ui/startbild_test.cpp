@@ -73,20 +73,13 @@ private slots:
     }
 
     // Above 1x the picture has the screen's device pixels for the same 761 x 600 logical size.
-    void pictureSharpAtEveryRatio_data() {
-        QTest::addColumn<double>("ratio");
-        QTest::addColumn<QSize>("devicePixels");
-        QTest::newRow("1x") << 1.0 << QSize(761, 600);
-        QTest::newRow("1.5x") << 1.5 << QSize(1142, 900);
-        QTest::newRow("2x") << 2.0 << QSize(1522, 1200);
-    }
-
     void pictureSharpAtEveryRatio() {
-        QFETCH(double, ratio);
-        QFETCH(QSize, devicePixels);
-        const QPixmap picture = Startbild::Picture(ratio);
-        QCOMPARE(picture.size(), devicePixels);
-        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(761, 600));
+        for (const auto& [ratio, device] : {std::pair{1.0, QSize(761, 600)}, std::pair{1.5, QSize(1142, 900)},
+                                            std::pair{2.0, QSize(1522, 1200)}}) {
+            const QPixmap picture = Startbild::Picture(ratio);
+            QCOMPARE(picture.size(), device);
+            QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(761, 600));
+        }
     }
 
     // Closed before the hand-over, the splash takes the hidden main window with it; the program ends.
