@@ -64,7 +64,7 @@ void Startbild::createWidgets() {
 // smooth scaling so that 1.5x is as sharp as 2x. Only a screen above 1x pays for the larger picture.
 QPixmap Startbild::Picture(qreal devicePixelRatio) {
     if (devicePixelRatio <= 1.0) {
-        return QPixmap(kPicture);
+        return {kPicture};
     }
     QPixmap picture(kPicture2x);
     const QSize device = (QSizeF(kImageRect.size()) * devicePixelRatio).toSize();
