@@ -1,5 +1,6 @@
 // Time of one budget evaluation, and of an evaluation with the texts of the fifteen result labels, for
 // the window's start state (thermal sensor) and for a diode sensor in its bilinear fd-linearity cell.
+#include "budget/inputs.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
 
@@ -9,23 +10,10 @@ namespace {
 
 using tarvex::MeasurementSetup;
 
-// TS-301 on BX-20 at 18 GHz and 0 dBm, return loss 20 dB, filter 7, 22 ... 24 °C, everything ticked.
-MeasurementSetup StartState() {
-    MeasurementSetup setup;
-    setup.sensor = "TS-301";
-    setup.basicUnit = "BX-20";
-    setup.frequency = 18.0;
-    setup.level = 0;
-    setup.filterNumber = 7;
-    setup.returnLossDb = 20.0;
-    setup.resolution = "0.01 dB";
-    return setup;
-}
-
 // TS-106 at 20 GHz and 8 dBm: the fd linearity is interpolated inside a grid cell, and both harmonics
 // contribute.
 MeasurementSetup DiodeState() {
-    MeasurementSetup setup = StartState();
+    MeasurementSetup setup = tarvex::StartSetup();
     setup.sensor = "TS-106";
     setup.frequency = 20.0;
     setup.level = 8;
@@ -51,9 +39,10 @@ void BM_EvaluateAndPresent(benchmark::State& state, MeasurementSetup setup, tarv
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_Evaluate, StartState, StartState());
+BENCHMARK_CAPTURE(BM_Evaluate, StartState, tarvex::StartSetup());
 BENCHMARK_CAPTURE(BM_Evaluate, DiodeTS106, DiodeState());
-BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_dB, StartState(), tarvex::ResultUnit::dB);
-BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_percent, StartState(), tarvex::ResultUnit::percent);
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_dB, tarvex::StartSetup(), tarvex::ResultUnit::dB);
+BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_percent, tarvex::StartSetup(),
+                  tarvex::ResultUnit::percent);
 BENCHMARK_CAPTURE(BM_EvaluateAndPresent, DiodeTS106_dB, DiodeState(), tarvex::ResultUnit::dB);
 BENCHMARK_CAPTURE(BM_EvaluateAndPresent, DiodeTS106_percent, DiodeState(), tarvex::ResultUnit::percent);

@@ -22,6 +22,8 @@ double MeanLevelDeviationDb(double e) {
     return (std::fabs(dMinus) + std::fabs(dPlus)) / 2.0;
 }
 
+// The reading error of a harmonic swings between its two bounds with the harmonic's unknown phase
+// relative to the carrier: a U-shaped distribution, so the mean bound is divided by √2.
 double HarmonicUncertainty(std::optional<double> errorPercent) {
     const double e = ValueOrZero(errorPercent);
     const double h = e < kNegligibleErrorPercent ? 0.0 : MeanLevelDeviationDb(e);

@@ -14,6 +14,8 @@ constexpr double kProbableReduction = 0.77;     // the probable value relative t
 
 } // namespace
 
+// The mismatch error 8.7 · Γs · ΓL dB is the bound of an error that varies with the unknown phases of both
+// reflection coefficients: its distribution is U-shaped, and its standard uncertainty is the bound / √2.
 double Calc_u_M(std::string_view sensor, double frequency, double sourceMatch, MismatchMode mismatchMode) {
     const double gammaL = ValueOrZero(SensorGamma(sensor, frequency));
     const double m = (kDbPerReflectionProduct * sourceMatch) * gammaL;

@@ -55,20 +55,25 @@ std::span<const std::string_view> Resolutions() {
     return kResolutionTexts;
 }
 
+// Divisors. A specification quoted as an expanded uncertainty of a normal distribution at coverage
+// factor k = 2 (about 95 %) becomes a standard uncertainty by dividing by √4 = 2: the calibration table,
+// zero drift, noise, linearity and power coefficient are read that way. A reading quantised to a display
+// step lies anywhere within half a step with equal likelihood: a rectangular distribution, divided by √3.
+
 // The calibration table holds expanded uncertainties (k = 2).
 double Calc_u_cal(std::string_view sensor, double frequency, int level) {
     const double c = ValueOrZero(SensorCalUncertainty(sensor, frequency, level));
     return c / std::sqrt(4.0);
 }
 
-// The zero drift is an additive power error relative to the measured power.
+// The zero drift is an additive power error relative to the measured power, quoted at k = 2.
 double Calc_u_drift(std::string_view sensor, int level) {
     const double z = ValueOrZero(SensorZeroDrift(sensor));
     const double p = PowerW(level);
     return AdditivePowerErrorDb(z, p) / std::sqrt(4.0);
 }
 
-// The sensor noise scaled by the filter factor is an additive power error like the zero drift.
+// The sensor noise scaled by the filter factor is an additive power error like the zero drift, at k = 2.
 double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
     const double f = ValueOrZero(FilterNoiseFactor(filterNumber));
     const double n = ValueOrZero(SensorNoise(sensor));
@@ -77,6 +82,7 @@ double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
     return AdditivePowerErrorDb(noiseW, p) / std::sqrt(4.0);
 }
 
+// The linearity specification in dB, at k = 2.
 double Calc_u_lin(std::string_view sensor) {
     const double l = ValueOrZero(SensorLinearity(sensor));
     return l / std::sqrt(4.0);
@@ -88,6 +94,7 @@ double Calc_u_res(std::string_view resolution) {
     return (r / 2.0) / std::sqrt(3.0);
 }
 
+// The power coefficient (dB per W) times the power, at k = 2.
 double Calc_u_P_Coeff(std::string_view sensor, int level) {
     const double p = PowerW(level);
     const double k = ValueOrZero(SensorPowerCoeff(sensor));

@@ -108,15 +108,15 @@ std::optional<double> UpperLimitError(std::string_view basicUnit, int tempMax) {
 } // namespace
 
 // The sensor's effect is interpolated between band edges; the larger effect of the two limits is itself
-// the standard uncertainty.
+// the standard uncertainty (the table's effects are taken as standard uncertainties: no divisor).
 double Calc_u_temp(std::string_view sensor, int tempMin, int tempMax) {
     const double eLow = ValueOrZero(LowerLimitEffect(sensor, tempMin));
     const double eHigh = ValueOrZero(UpperLimitEffect(sensor, tempMax));
     return eLow > eHigh ? eLow : eHigh;
 }
 
-// The basic unit's uncertainty steps from band to band; the larger of the two limits' values is taken
-// as a rectangular distribution.
+// The basic unit's uncertainty steps from band to band; the larger of the two limits' values is the
+// half-width of a rectangular distribution (any error within ± that value equally likely): divided by √3.
 double Calc_u_GG(std::string_view basicUnit, int tempMin, int tempMax) {
     const double gLow = ValueOrZero(LowerLimitError(basicUnit, tempMin));
     const double gHigh = ValueOrZero(UpperLimitError(basicUnit, tempMax));

@@ -42,6 +42,13 @@ constexpr auto kHarmonics = std::to_array<HarmonicsRow>({
 
 // Each formula is a transition factor 1 / (1 + P0 / P) times an error that depends on the harmonic
 // level alone; P0 is the transition power divided by the sensor's scale.
+// Units: P and P0 in W (P0 at scale 1: 0.19 mW for the third harmonic, 0.149 mW for formula A, 0.2 mW
+// for formula B), harmonic levels H in dBc, results in percent of power.
+// The constants are the diode sensors' harmonic-error characteristics as the sensor data give them
+// (measured, not derived here). Well above P0 the error tends to
+//   third harmonic:  6320 % x 10^((H - 30) / 20)  (63.2 as given, not 2 x sqrt(1000) = 63.2456),
+//   formula A:       200 % x 10^(H / 20)          (amplitude ratio of the harmonic),
+//   formula B:       300 % x 10^(H / 10)          (power ratio of the harmonic).
 double Harmonics3fFormula(double powerW, double a, double harmonicDbc) {
     return 100 * (63.2 / (1 + (0.00019 / a) / powerW)) * std::pow(10.0, (harmonicDbc - 30) / 20);
 }

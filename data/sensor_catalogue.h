@@ -23,7 +23,10 @@ std::optional<double> SensorFreqMax(std::string_view sensor);
 std::optional<double> SensorPowerMin(std::string_view sensor);
 std::optional<double> SensorPowerMax(std::string_view sensor);
 
-// Decimal logarithm as ln(x) / ln(10), unrounded. Callers pass x > 0.
+// Decimal logarithm as ln(x) / ln(10), unrounded. Callers pass x > 0. Not std::log10: the two differ in
+// the last bit for most arguments (Log10(1000) is 2.9999999999999996, Log10(0.02) -1.6989700043360185
+// against -1.6989700043360187), and every contribution and the exact batch columns carry these digits;
+// the quotient of natural logarithms is the computation the budget's values are defined by.
 double Log10(double x);
 
 } // namespace tarvex

@@ -1,6 +1,5 @@
-# Desktop integration, documentation and the Debian package. Included from app/, after the program's
-# install rule.
-include(GNUInstallDirs)
+# Desktop integration, documentation and the Debian package, included from the root after the
+# program's install rule.
 
 set(TARVEX_APP_ID org.tarvex.uncertainty_analysis)
 set(TARVEX_RESOURCES ${PROJECT_SOURCE_DIR}/ui/resources)

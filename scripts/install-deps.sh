@@ -14,6 +14,10 @@ packages=(
   libbenchmark-dev
   clang
   libclang-rt-14-dev
+  # format and static checks (run-clang-tidy comes with clang-tidy)
+  clang-format
+  clang-tidy
+  git
   # the window's font, and a virtual display for screenshots and start-up measurements
   fonts-liberation
   xvfb

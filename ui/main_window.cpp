@@ -41,8 +41,8 @@ Main::Main(QWidget* parent)
     setWindowTitle(ToQString(tarvex::kProgramTitle));
     // Every control exists before any handler is connected, so that no handler, not even one raised
     // by the start sequence, can reach a control that is not built yet.
-    createWidgets();
-    createConnections();
+    CreateWidgets();
+    CreateConnections();
     // What screen readers hear, the explanations and the help follow every evaluation from the first.
     AnnounceValueChanges(*this);
     AddExplanations(*this);
@@ -52,7 +52,7 @@ Main::Main(QWidget* parent)
 
 Main::~Main() = default;
 
-void Main::createConnections() {
+void Main::CreateConnections() {
     connect(lstMeßkopf, &SelectionList::currentRowChanged, this, &Main::lstMeßkopf_Click);
     connect(lstGrundgerät, &SelectionList::currentRowChanged, this, &Main::Show_MU);
     connect(lstResolution, &SelectionList::currentRowChanged, this, &Main::Show_MU);

@@ -31,13 +31,13 @@ class SelectionList;
 class Main : public QMainWindow {
     Q_OBJECT
     // Whether the frequency-dependent linearity error is treated as systematic (read-only, for scripts).
-    Q_PROPERTY(bool flag_fd_lin_sys READ fdLinSystematic)
+    Q_PROPERTY(bool flag_fd_lin_sys READ FdLinSystematic)
 
 public:
     explicit Main(QWidget* parent = nullptr);
     ~Main() override;
 
-    bool fdLinSystematic() const { return flag_fd_lin_sys; }
+    bool FdLinSystematic() const { return flag_fd_lin_sys; }
 
     // The inputs of one evaluation, as the controls hold them now.
     tarvex::MeasurementSetup ReadSetup() const;
@@ -51,15 +51,29 @@ signals:
     void evaluated(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& budget);
 
 private:
-    // Creation (main_window_layout.cpp).
-    void createWidgets();
-    void createInputArea(QWidget* client);
-    void createResultTable(QWidget* client);
-    void createMenus();
-    void setKeyboardOrder();
+    // The file-scope row tables that creation builds controls from name the controls below.
+    friend struct InputAreaRows;
+    friend struct ResultTableRows;
+    friend struct MenuRows;
+
+    // Creation: the client and input area (main_window_layout.cpp), the result table
+    // (main_window_table.cpp), the menus and the keyboard order (main_window_menus.cpp).
+    void CreateWidgets();
+    void CreateInputArea(QWidget* client);
+    void CreateSelectionLists(QWidget* client);
+    void CreateReadouts(QWidget* client);
+    void CreateScrollBars(QWidget* client);
+    void CreateResultTable(QWidget* client);
+    void CreateTableHeadings();
+    void CreateContributionRows();
+    void CreateCombinedRow();
+    void CreateUnitOptions();
+    void CreateExpandedAndSystematicRows();
+    void CreateMenus();
+    void SetKeyboardOrder();
 
     // Wiring and start (main_window.cpp).
-    void createConnections();
+    void CreateConnections();
     void Form_Load();
 
     // Input handlers (main_window_handlers.cpp).

@@ -74,6 +74,10 @@ void PositionScrollBar::wheelEvent(QWheelEvent* event) {
     setInvertedControls(inverted);
 }
 
+void PositionScrollBar::setReadout(const QLabel* readout) {
+    m_readout = readout;
+}
+
 QString PositionScrollBar::readoutText() const {
     return m_readout.isNull() ? QString::number(value()) : m_readout->text();
 }

@@ -31,7 +31,7 @@ public:
 
     // The label that shows this bar's value as a quantity ("18.00 GHz"); screen readers are given its
     // text as the bar's value. Without one, the value is the position as a number.
-    void setReadout(const QLabel* readout) { m_readout = readout; }
+    void setReadout(const QLabel* readout);
     QString readoutText() const;
 
 protected:

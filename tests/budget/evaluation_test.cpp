@@ -24,11 +24,6 @@ const MeasurementSetup kDiode{.sensor = "TS-106", .basicUnit = "BX-10", .frequen
     .mismatchMode = MismatchMode::conservative, .fdLinSystematic = true};
 // clang-format on
 
-template <typename Change> MeasurementSetup Changed(MeasurementSetup setup, Change change) {
-    change(setup);
-    return setup;
-}
-
 // The fifteen label texts joined by '|': the contributions in evaluation order, uc, MU, systematic error.
 std::string Joined(const ResultTexts& texts) {
     std::string joined;
@@ -52,16 +47,6 @@ TEST(EvaluateBudget, FifteenResultTexts) {
         {"start state in percent", kStart, ResultUnit::percent, false,
          "1.38 %|0.00 %|0.00 %|0.23 %|0.00 %|0.17 %|0.07 %|0.98 %|0.00 %|0.00 %|0.00 %|0.00 %|"
          " 1.72 %|3.4 %|0.0 %"},
-        {"start state, conservative mismatch",
-         Changed(kStart, [](MeasurementSetup& s) { s.mismatchMode = MismatchMode::conservative; }),
-         ResultUnit::dB, false,
-         "0.060 dB|0.000 dB|0.000 dB|0.010 dB|0.000 dB|0.008 dB|0.003 dB|0.055 dB|0.000 dB|0.000 dB|0.000 dB|"
-         "0.000 dB| 0.083 dB|0.17 dB|0.000 dB"},
-        {"start state, mismatch unticked: label stays, uc drops",
-         Changed(kStart, [](MeasurementSetup& s) { s.include[Index(Contribution::M)] = 0; }), ResultUnit::dB,
-         false,
-         "0.060 dB|0.000 dB|0.000 dB|0.010 dB|0.000 dB|0.008 dB|0.003 dB|0.043 dB|0.000 dB|0.000 dB|0.000 dB|"
-         "0.000 dB| 0.061 dB|0.12 dB|0.000 dB"},
         {"diode, systematic, in dB", kDiode, ResultUnit::dB, true,
          "0.045 dB|0.000 dB|0.000 dB|0.020 dB|0.014 dB|0.023 dB|0.000 dB|0.181 dB|0.000 dB|0.040 dB|0.192 dB|"
          "0.060 dB| 0.279 dB|0.56 dB|0.079 dB"},
@@ -87,7 +72,7 @@ TEST(EvaluateBudget, UnknownIdentifiersGiveAnAllZeroBudget) {
 }
 
 // Inputs the window never produces must evaluate and present without undefined behaviour (the asan
-// preset turns any into a failure); the values themselves may be inf or NaN.
+// preset turns any into a failure); the values may be inf or NaN, but a root-sum-square is never negative.
 TEST(EvaluateBudget, AbsurdSetupsComplete) {
     constexpr double kInf = std::numeric_limits<double>::infinity();
     for (const char* sensor : {"TS-101", "TS-106", "TS-202B", "TS-301", ""}) {
@@ -100,8 +85,9 @@ TEST(EvaluateBudget, AbsurdSetupsComplete) {
                 s.include.fill(n);
                 s.mismatchMode = n < 0 ? MismatchMode::probable : MismatchMode::conservative;
                 const UncertaintyBudget budget = EvaluateBudget(s);
-                EXPECT_FALSE(PresentBudget(budget, ResultUnit::dB).uc.empty());
-                EXPECT_FALSE(PresentBudget(budget, ResultUnit::percent).uc.empty());
+                EXPECT_FALSE(budget.uc < 0.0);
+                PresentBudget(budget, ResultUnit::dB);
+                PresentBudget(budget, ResultUnit::percent);
             }
         }
     }

@@ -1,4 +1,5 @@
-// The About box: texts; non-modal, freed by OK, Enter or Esc and built afresh; "&End" with it open.
+// The About box: texts, their fit and the default button; non-modal, freed by OK, Enter or Esc and built
+// afresh; "&End" with it open.
 
 #include "ui_test_support.h"
 
@@ -16,17 +17,22 @@ class AboutTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The texts name the program and its sensors, fit their labels, and OK is the default button.
     void texts() {
         About box;
         QCOMPARE(box.windowTitle(), QStringLiteral("Info about Measurement Uncertainty Analysis Tarvex"));
-        QCOMPARE(
-            FindControl<QLabel>(box, QStringLiteral("lblDescription"))->text(),
-            QStringLiteral("The program is used to determine inevitable measurement uncertainties that "
-                           "arise when using power meters. It specially covers the Orvanta Tarvex family "
-                           "of thermal sensors and diode sensors for high-precision power measurements "
-                           "as well as the compatible basic units BX-20, BX-10 and VX-30."));
-        const QString disclaimer = FindControl<QLabel>(box, QStringLiteral("lblDisclaimer"))->text();
-        QVERIFY(disclaimer.startsWith(QStringLiteral("Measurement Uncertainty Analysis Tarvex, Rev. 1.0")));
+        const QLabel* description = FindControl<QLabel>(box, QStringLiteral("lblDescription"));
+        const QLabel* disclaimer = FindControl<QLabel>(box, QStringLiteral("lblDisclaimer"));
+        const QPushButton* ok = FindControl<QPushButton>(box, QStringLiteral("cmdOK"));
+        QVERIFY(description->text().contains(QStringLiteral("Tarvex family of thermal sensors and diode")));
+        QVERIFY(disclaimer->text().startsWith(
+            QStringLiteral("Measurement Uncertainty Analysis Tarvex, Rev. 1.0")));
+        for (const QLabel* label : {description, disclaimer}) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+        QVERIFY(!disclaimer->geometry().intersects(ok->geometry()));
+        QVERIFY(ok->isDefault());
     }
 
     void closeAndReopen_data() {

@@ -42,9 +42,6 @@ public:
         m_timer.start();
     }
 
-    // How many stray modal windows or popups the guard has closed so far.
-    int closedCount() const { return m_closedCount; }
-
 private:
     void check() {
         if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -58,7 +55,6 @@ private:
     }
 
     void fail(const char* what, const QWidget* widget) {
-        ++m_closedCount;
         const QByteArray message = QByteArray("A stray ") + what +
                                    " was open and has been closed: " + widget->metaObject()->className() +
                                    " \"" + widget->objectName().toUtf8() + "\" (" +
@@ -67,20 +63,14 @@ private:
     }
 
     QTimer m_timer;
-    int m_closedCount = 0;
 };
 
-// Forces the offscreen platform (before the application object exists, as Qt reads it then) and a fixed
-// 96 dpi, so that the same fonts and sizes come out on every machine.
-inline void PrepareEnvironment() {
+// The main function of a window test program: forces the offscreen platform (before the application
+// object exists, as Qt reads it then) and a fixed 96 dpi, so that the same fonts and sizes come out on
+// every machine; creates the application, pins the locale, installs the modal guard and runs the tests.
+template <typename TestObject> int RunUiTest(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
-}
-
-// The main function of a window test program: prepares the platform, creates the application, pins
-// the locale, installs the modal guard and runs the test object's functions.
-template <typename TestObject> int RunUiTest(int argc, char** argv) {
-    PrepareEnvironment();
     QApplication app(argc, argv);
     InstallAccessibleInterfaces();
     PinLocale();

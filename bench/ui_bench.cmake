@@ -1,5 +1,0 @@
-# One input step of the main window, from the change of a control to all labels written, with and
-# without repainting the window; prints the median over 1,000 steps.
-add_executable(ui_step_bench ui_step_bench.cpp)
-target_link_libraries(ui_step_bench PRIVATE tarvex_ui)
-target_compile_options(ui_step_bench PRIVATE ${TARVEX_WARNINGS})
