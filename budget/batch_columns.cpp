@@ -2,10 +2,22 @@
 
 #include "budget/presentation.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <system_error>
 
 namespace tarvex {
+namespace {
+
+// Assigning into an existing string keeps its storage.
+void AssignShortestDecimal(std::string& text, double value) {
+    std::array<char, 32> buffer{}; // the longest shortest form of a double has 24 characters
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    text.assign(buffer.data(), error == std::errc() ? end : buffer.data());
+}
+
+} // namespace
 
 std::vector<std::string> BatchResultColumns() {
     std::vector<std::string> columns;
@@ -31,9 +43,9 @@ std::string_view UnitKeyword(ResultUnit unit) {
 }
 
 std::string ShortestDecimal(double value) {
-    std::array<char, 32> buffer{}; // the longest shortest form of a double has 24 characters
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return error == std::errc() ? std::string(buffer.data(), end) : std::string();
+    std::string text;
+    AssignShortestDecimal(text, value);
+    return text;
 }
 
 std::vector<std::string> BatchInputFields(const MeasurementSetup& setup, std::string_view id) {
@@ -66,24 +78,36 @@ std::vector<std::string> BatchInputFields(const MeasurementSetup& setup, std::st
 std::vector<std::string> BatchResultFields(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                            ValueStyle style) {
     std::vector<std::string> fields;
-    fields.reserve(kContributionCount + 3);
+    AssignBatchResultFields(setup, budget, style, fields);
+    return fields;
+}
+
+void AssignBatchResultFields(const MeasurementSetup& setup, const UncertaintyBudget& budget, ValueStyle style,
+                             std::vector<std::string>& fields) {
+    constexpr std::size_t kResultCount = kContributionCount + 3;
+    fields.resize(kResultCount);
     if (style == ValueStyle::display) {
-        const ResultTexts texts = PresentBudget(budget, setup.unit);
-        fields.assign(texts.u.begin(), texts.u.end());
-        fields.push_back(texts.uc);
-        fields.push_back(texts.MU);
-        fields.push_back(budget.showSystematic ? texts.systematicError : std::string());
-        return fields;
+        ResultTexts texts = PresentBudget(budget, setup.unit);
+        std::move(texts.u.begin(), texts.u.end(), fields.begin());
+        fields[kContributionCount] = std::move(texts.uc);
+        fields[kContributionCount + 1] = std::move(texts.MU);
+        fields[kContributionCount + 2] =
+            budget.showSystematic ? std::move(texts.systematicError) : std::string();
+        return;
     }
     const ResultValues values = ShownValues(budget, setup.unit);
     const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-    for (const double u : values.u) {
-        fields.push_back(ShortestDecimal(scale * u));
+    const auto assign = AssignShortestDecimal;
+    for (std::size_t i = 0; i < kContributionCount; ++i) {
+        assign(fields[i], scale * values.u[i]);
     }
-    fields.push_back(ShortestDecimal(scale * values.uc));
-    fields.push_back(ShortestDecimal(scale * values.MU));
-    fields.push_back(budget.showSystematic ? ShortestDecimal(scale * values.systematicError) : std::string());
-    return fields;
+    assign(fields[kContributionCount], scale * values.uc);
+    assign(fields[kContributionCount + 1], scale * values.MU);
+    if (budget.showSystematic) {
+        assign(fields[kContributionCount + 2], scale * values.systematicError);
+    } else {
+        fields[kContributionCount + 2].clear();
+    }
 }
 
 } // namespace tarvex

@@ -1,7 +1,11 @@
 #include "budget/budget_description.h"
 
+#include "budget/number_format.h"
 #include "budget/presentation.h"
 #include "budget/value_mappings.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tarvex {
 namespace {
@@ -12,6 +16,34 @@ std::string WithoutLeadingBlank(std::string text) {
         text.erase(0, 1);
     }
     return text;
+}
+
+// The shares of the combined variance, from the budget's dB values: uc is the root-sum-square of the
+// included dB values, so their squares add up to uc² exactly (the percent values, each converted on its
+// own, would not). Largest first; equal shares keep the window's order. None when uc is 0 or not finite.
+std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContribution>& rows,
+                                           const UncertaintyBudget& budget,
+                                           std::string_view decimalSeparator) {
+    std::vector<DescribedShare> shares;
+    const double variance = budget.uc * budget.uc;
+    if (!(variance > 0.0) || !std::isfinite(variance)) {
+        return shares;
+    }
+    for (const DescribedContribution& row : rows) {
+        if (row.included) {
+            const double u = budget.u[Index(row.key)];
+            const double fraction = u * u / variance;
+            if (!std::isfinite(fraction)) {
+                continue; // only a budget not combined from its own values has one
+            }
+            shares.push_back(
+                {row.key, row.caption, fraction, FormatNumber(fraction, "0.0 %", decimalSeparator)});
+        }
+    }
+    std::stable_sort(shares.begin(), shares.end(), [](const DescribedShare& a, const DescribedShare& b) {
+        return a.fraction > b.fraction;
+    });
+    return shares;
 }
 
 } // namespace
@@ -53,6 +85,7 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
         description.systematic = DescribedRow{std::string(SystematicCaption(setup.unit)),
                                               WithoutLeadingBlank(texts.systematicError)};
     }
+    description.shares = VarianceShares(description.contributions, budget, decimalSeparator);
     return description;
 }
 

@@ -28,6 +28,15 @@ struct DescribedContribution {
     bool included;
 };
 
+// One included contribution's share of the combined variance, u²/uc²: the fraction (0 ... 1) for drawing
+// a bar and its text in percent with one decimal ("57.3 %").
+struct DescribedShare {
+    Contribution key;
+    std::string caption;
+    double fraction;
+    std::string text;
+};
+
 // A whole budget as the window shows it, for the clipboard, reports, print-outs and the command line's
 // table. Every text is one the window writes (read-outs and result labels, with the given decimal
 // separator), with the leading blank of a result pattern dropped, so that a document can never disagree
@@ -38,6 +47,7 @@ struct BudgetDescription {
     DescribedRow combined;                            // combined standard uncertainty
     DescribedRow expanded;                            // expanded uncertainty (k = 2), caption by unit
     std::optional<DescribedRow> systematic;           // only while the window shows the systematic row
+    std::vector<DescribedShare> shares;               // included contributions, largest share first
 };
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,

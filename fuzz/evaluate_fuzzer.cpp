@@ -3,6 +3,7 @@
 // scroll-position mapping, read-out and number pattern the window uses. Anything the sanitizers object
 // to is a fault, and so is a broken round trip of a scroll position or of a formatted number.
 
+#include "budget/budget_description.h"
 #include "budget/inputs.h"
 #include "budget/measurement_setup.h"
 #include "budget/number_format.h"
@@ -127,6 +128,7 @@ void EvaluateAndPresent(FuzzedDataProvider& in) {
     }
     const UncertaintyBudget combined = CombineBudget(u, setup.include, in.ConsumeBool());
     PresentBudget(combined, setup.unit, in.ConsumeRandomLengthString(4));
+    DescribeBudget(setup, combined, ",");
     dB_to_pc(ConsumeAnyDouble(in));
     MismatchModeFromCaption(in.ConsumeRandomLengthString(40));
 }

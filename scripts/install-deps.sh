@@ -11,11 +11,16 @@ packages=(
   qt6-base-dev
   qt6-charts-dev
   qt6-svg-dev
+  libcli11-dev
+  libcsv-dev
   # tests, sanitizers, fuzzing and benchmarks
   libgtest-dev
   libbenchmark-dev
   clang
   libclang-rt-14-dev
+  time
+  # the command line's manual page
+  help2man
   # format and static checks (run-clang-tidy comes with clang-tidy)
   clang-format
   clang-tidy
@@ -24,11 +29,15 @@ packages=(
   fonts-liberation
   xvfb
   xauth
-  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies)
+  # the report test reads the PDF's text
+  poppler-utils
+  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies,
+  # lintian to check it)
   desktop-file-utils
   appstream
   dpkg-dev
   file
+  lintian
 )
 
 missing=()

@@ -45,11 +45,14 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     tabCharts->setObjectName(QStringLiteral("tabCharts"));
     m_frequency = new SweepChartView(tarvex::SweepAxis::frequency, tabCharts);
     m_level = new SweepChartView(tarvex::SweepAxis::level, tabCharts);
+    m_frequency->setAccessibleName(QStringLiteral("Uncertainty versus frequency"));
+    m_level->setAccessibleName(QStringLiteral("Uncertainty versus level"));
     tabCharts->addTab(m_frequency, QStringLiteral("versus &Frequency"));
     tabCharts->addTab(m_level, QStringLiteral("versus &Level"));
 
     lblChartPoint = new QLabel(this);
     lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
+    lblChartPoint->setAccessibleName(QStringLiteral("Nearest point"));
     cmdSaveImage = MakeButton(this, "cmdSaveImage", QStringLiteral("Save &Image…"));
     cmdSaveData = MakeButton(this, "cmdSaveData", QStringLiteral("Save &Data…"));
 

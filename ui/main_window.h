@@ -20,6 +20,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class ReportActions;
 class SelectionList;
 
 // The program's single working window. Constructing it loads it: every control is created and the
@@ -172,6 +173,7 @@ private:
     // The open chart window (from the chart plugin) and its interface, valid while the window lives.
     QPointer<QWidget> m_chartWindow;
     ChartWindowInterface* m_chart = nullptr;
+    ReportActions* m_reportActions = nullptr; // copy, save and print of the budget
 
     // The frequency-dependent linearity error is treated as systematic.
     bool flag_fd_lin_sys = false;

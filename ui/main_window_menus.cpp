@@ -3,6 +3,7 @@
 #include "ui/main_window.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_text.h"
+#include "ui/report_actions.h"
 #include "ui/selection_list.h"
 
 #include <QAction>
@@ -69,6 +70,7 @@ void Main::CreateMenus() {
         action->setObjectName(ToQString(item.name));
         this->*item.action = action;
     }
+    m_reportActions = new ReportActions(*this, *mnuFile, mnuEnd, *Frame1);
     mnuChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 

@@ -5,42 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tarvex {
 namespace {
-
-// The rows joined as "caption=text" (contributions with "+" when included, "-" when not), one per line.
-std::string Joined(const BudgetDescription& d) {
-    std::string joined;
-    for (const DescribedRow& row : d.inputs) {
-        joined += row.caption + '=' + row.text + '\n';
-    }
-    for (const DescribedContribution& row : d.contributions) {
-        joined += row.caption + '=' + row.text + (row.included ? "+" : "-") + '\n';
-    }
-    joined += d.combined.caption + '=' + d.combined.text + '\n';
-    joined += d.expanded.caption + '=' + d.expanded.text + '\n';
-    if (d.systematic) {
-        joined += d.systematic->caption + '=' + d.systematic->text + '\n';
-    }
-    return joined;
-}
-
-TEST(DescribeBudget, StartStateAsTheWindowShowsIt) {
-    const MeasurementSetup start = StartSetup();
-    EXPECT_EQ(
-        Joined(DescribeBudget(start, EvaluateBudget(start))),
-        "Power Sensor=TS-301\nBasic Unit=BX-20\nResolution=0.01 dB\nFrequency=18.00 GHz\nLevel=0 dBm\n"
-        "Power=1.0 mW\nReturn Loss=20.0 dB\nReflection Coefficient=0.100\nVSWR=1.222\nFilter No.=7\n"
-        "Harmonics 2f=-40 dBc\nHarmonics 3f=-50 dBc\nLower Temp. Limit=22 \u00b0C\n"
-        "Upper Temp. Limit=24 \u00b0C\nSensor Match=probable\nFrequency dep. Linearity Error=statistical\n"
-        "Calibration Uncertainty=0.060 dB+\nDisplay Noise=0.000 dB+\nZero Offset=0.000 dB+\n"
-        "Linearity Uncertainty=0.010 dB+\nMismatch Uncertainty (probable)=0.043 dB+\n"
-        "Temperature Effect=0.000 dB+\nBasic Unit=0.008 dB+\nDisplay Resolution=0.003 dB+\n"
-        "Power Coefficient=0.000 dB+\nFrequency dep. Linearity Error=0.000 dB+\n"
-        "Harmonics Effect 2f=0.000 dB+\nHarmonics Effect 3f=0.000 dB+\n"
-        "Combined Standard Uncertainty=0.075 dB\nExpanded Uncertainty of Level (k=2)=0.15 dB\n");
-}
 
 // Percent, conservative, systematic and one contribution left out, with a decimal comma: the captions
 // follow the settings and the systematic row appears.
@@ -62,6 +30,27 @@ TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
     ASSERT_TRUE(d.systematic.has_value());
     EXPECT_EQ(d.systematic->caption, "Systematic Error of Power");
     EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
+}
+
+// A 3-4-5 budget by hand: 0.03² and 0.04² of 0.05² are 36 % and 64 %; unticked rows have no share, the
+// zero rows that are ticked come after in the window's order, and a budget without variance has none.
+TEST(DescribeBudget, SharesOfTheCombinedVarianceLargestFirst) {
+    MeasurementSetup setup = StartSetup();
+    setup.include[Index(Contribution::lin)] = 0;
+    UncertaintyBudget budget;
+    budget.u[Index(Contribution::cal)] = 0.03;
+    budget.u[Index(Contribution::M)] = 0.04;
+    budget.u[Index(Contribution::lin)] = 0.5;
+    budget.uc = 0.05;
+    const std::vector<DescribedShare> shares = DescribeBudget(setup, budget, ",").shares;
+    ASSERT_EQ(shares.size(), 11U);
+    EXPECT_EQ(shares[0].caption + '=' + shares[0].text, "Mismatch Uncertainty (probable)=64,0 %");
+    EXPECT_EQ(shares[1].caption + '=' + shares[1].text, "Calibration Uncertainty=36,0 %");
+    EXPECT_EQ(shares[2].caption + '=' + shares[2].text, "Display Noise=0,0 %");
+    EXPECT_NEAR(shares[0].fraction, 0.64, 1e-12);
+
+    budget.uc = 0.0;
+    EXPECT_TRUE(DescribeBudget(setup, budget).shares.empty());
 }
 
 } // namespace

@@ -1,0 +1,211 @@
+#include "cli/csv_record_reader.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace tarvex::cli {
+namespace {
+
+constexpr std::size_t kBufferSize = std::size_t{64} << 10U;
+// Fields beyond this many are counted but not kept: a record that long is invalid anyway, and keeping
+// them would let one line of commas take a million strings.
+constexpr std::size_t kKeptFields = 256;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Only a line feed ends a record; the carriage return of CRLF counts as a blank around the last field.
+int IsBlank(unsigned char c) {
+    return c == ' ' || c == '\t' || c == '\r' ? 1 : 0;
+}
+
+int IsRecordEnd(unsigned char c) {
+    return c == '\n' ? 1 : 0;
+}
+
+} // namespace
+
+std::size_t FdSource::Read(std::span<char> buffer) {
+    while (true) {
+        const ssize_t got = ::read(m_fd, buffer.data(), buffer.size());
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            throw InputError(0, std::string("cannot read: ") + std::strerror(errno));
+        }
+    }
+}
+
+std::size_t MemorySource::Read(std::span<char> buffer) {
+    const std::size_t count = std::min(buffer.size(), m_rest.size());
+    std::copy_n(m_rest.begin(), count, buffer.begin());
+    m_rest.remove_prefix(count);
+    return count;
+}
+
+CsvRecordReader::CsvRecordReader(ByteSource& source)
+    : m_source(source)
+    , m_buffer(kBufferSize) {
+    StartParser();
+}
+
+CsvRecordReader::~CsvRecordReader() {
+    csv_free(&m_parser);
+}
+
+void CsvRecordReader::RestartParser() {
+    csv_free(&m_parser);
+    StartParser();
+}
+
+void CsvRecordReader::StartParser() {
+    // Strict: a quote inside an unquoted field or after a closing quote is an error, and so is a quoted
+    // field left open at the end. Every line end outside quotes is reported, blank lines included.
+    csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+    csv_set_space_func(&m_parser, IsBlank);
+    csv_set_term_func(&m_parser, IsRecordEnd);
+}
+
+bool CsvRecordReader::Refill() {
+    if (m_sourceDone) {
+        return false;
+    }
+    m_begin = 0;
+    m_end = m_source.Read(m_buffer);
+    // The byte-order mark may only be looked for once three bytes (or the whole input) are there.
+    while (m_atStart && m_end < kByteOrderMark.size() && m_end > 0) {
+        const std::size_t more = m_source.Read(std::span(m_buffer).subspan(m_end));
+        if (more == 0) {
+            break;
+        }
+        m_end += more;
+    }
+    if (m_atStart && std::string_view(m_buffer.data(), m_end).starts_with(kByteOrderMark)) {
+        m_begin = kByteOrderMark.size();
+    }
+    m_atStart = false;
+    m_sourceDone = m_end == 0;
+    return !m_sourceDone;
+}
+
+void CsvRecordReader::OnField(void* bytes, std::size_t size, void* self) {
+    CsvRecord& record = *static_cast<CsvRecordReader*>(self)->m_filling;
+    if (record.fieldCount < kKeptFields) {
+        if (record.fields.size() <= record.fieldCount) {
+            record.fields.emplace_back();
+        }
+        record.fields[record.fieldCount].assign(static_cast<const char*>(bytes), size);
+    }
+    ++record.fieldCount;
+}
+
+void CsvRecordReader::OnRecordEnd(int /*terminator*/, void* self) {
+    auto& reader = *static_cast<CsvRecordReader*>(self);
+    reader.m_filling->blank = reader.m_filling->fieldCount == 0;
+    reader.m_recordDone = true;
+}
+
+CsvRecordReader::Step CsvRecordReader::Feed(CsvRecord& record) {
+    m_filling = &record;
+    record.fieldCount = 0;
+    record.blank = false;
+    record.malformed.clear();
+    m_recordDone = false;
+    while (true) {
+        if (m_begin == m_end && !Refill()) {
+            if (m_finished || m_skipToLineEnd) {
+                return Step::end;
+            }
+            m_finished = true;
+            record.line = m_recordLine;
+            if (csv_fini(&m_parser, OnField, OnRecordEnd, this) != 0) {
+                throw InputError(m_recordLine, "quoted field not closed at the end of the input");
+            }
+            return m_recordDone ? Step::record : Step::end; // a last line without a line feed
+        }
+        const char* start = m_buffer.data() + m_begin;
+        const std::size_t available = m_end - m_begin;
+        const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
+        const std::size_t size =
+            lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - start) + 1 : available;
+        if (m_lineLength + size - (lineFeed != nullptr ? 1 : 0) > kLongestLine) {
+            throw InputError(m_line, "line longer than 1 MiB");
+        }
+        m_begin += size;
+        const auto endOfSegment = [&] {
+            if (lineFeed != nullptr) {
+                ++m_line;
+                m_lineLength = 0;
+            } else {
+                m_lineLength += size;
+            }
+        };
+        if (m_skipToLineEnd) {
+            endOfSegment();
+            if (lineFeed != nullptr) {
+                m_skipToLineEnd = false;
+                m_recordLine = m_line;
+                m_recordLength = 0;
+            }
+            continue;
+        }
+        m_recordLength += size;
+        if (m_recordLength > kLongestLine) {
+            throw InputError(m_recordLine, "record longer than 1 MiB");
+        }
+        record.line = m_recordLine;
+        const std::size_t parsed = csv_parse(&m_parser, start, size, OnField, OnRecordEnd, this);
+        endOfSegment();
+        if (parsed < size) {
+            record.malformed = "misplaced '\"': a field with quotes must be quoted as a whole, "
+                               "with each quote inside doubled";
+            RestartParser();
+            m_skipToLineEnd = lineFeed == nullptr;
+            m_recordDone = true;
+        }
+        if (m_recordDone) {
+            m_recordLine = m_line;
+            m_recordLength = 0;
+            return Step::record;
+        }
+    }
+}
+
+bool CsvRecordReader::Next(CsvRecord& record) {
+    const auto giveHeldBlank = [&] {
+        record.line = m_firstHeldBlank++;
+        record.fieldCount = 0;
+        record.blank = true;
+        record.malformed.clear();
+        --m_heldBlanks;
+        return true;
+    };
+    if (m_heldBlanks > 0) {
+        return giveHeldBlank();
+    }
+    if (m_holdingRecord) {
+        std::swap(record, m_heldRecord);
+        m_holdingRecord = false;
+        return true;
+    }
+    while (Feed(record) == Step::record) {
+        if (!record.blank) {
+            if (m_heldBlanks == 0) {
+                return true;
+            }
+            std::swap(record, m_heldRecord);
+            m_holdingRecord = true;
+            return giveHeldBlank();
+        }
+        if (m_heldBlanks++ == 0) {
+            m_firstHeldBlank = record.line;
+        }
+    }
+    m_heldBlanks = 0; // blank lines at the end are no records
+    return false;
+}
+
+} // namespace tarvex::cli

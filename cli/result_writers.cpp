@@ -1,0 +1,196 @@
+#include "cli/result_writers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tarvex::cli {
+namespace {
+
+// Rows are put together in memory and written in one piece: a write call per field costs more than
+// evaluating the budget.
+void Flush(std::string& line, std::FILE* out) {
+    std::fwrite(line.data(), 1, line.size(), out);
+    line.clear();
+}
+
+bool NeedsQuotes(std::string_view text) {
+    if (text.empty()) {
+        return false;
+    }
+    if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t') {
+        return true;
+    }
+    return std::ranges::any_of(text, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
+}
+
+class CsvWriter final : public RowWriter {
+public:
+    CsvWriter(ValueStyle style, std::FILE* out)
+        : m_style(style)
+        , m_out(out) {}
+
+    void Begin() override {
+        m_line = "id";
+        for (const std::string& column : BatchResultColumns()) {
+            m_line.append(",").append(column);
+        }
+        m_line += '\n';
+        Flush(m_line, m_out);
+    }
+
+    void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
+        Field(id);
+        for (std::size_t i = 0; i < kResultCount; ++i) {
+            m_line += ',';
+            if (results.empty()) {
+                continue;
+            }
+            if (m_style == ValueStyle::exact) {
+                m_line += results[i]; // a number never needs quotes
+            } else {
+                Field(results[i]);
+            }
+        }
+        m_line += ',';
+        Field(error);
+        m_line += '\n';
+        Flush(m_line, m_out);
+    }
+
+private:
+    static constexpr std::size_t kResultCount = kContributionCount + 3;
+
+    // Quoted when it holds a comma, quote or line break, or when a reader could drop its outer blanks
+    // (" 0.075 dB" keeps its leading blank).
+    void Field(std::string_view text) {
+        if (!NeedsQuotes(text)) {
+            m_line.append(text);
+            return;
+        }
+        m_line += '"';
+        for (const char c : text) {
+            m_line.append(c == '"' ? 2 : 1, c);
+        }
+        m_line += '"';
+    }
+
+    ValueStyle m_style;
+    std::FILE* m_out;
+    std::string m_line;
+};
+
+class JsonLinesWriter final : public RowWriter {
+public:
+    JsonLinesWriter(ValueStyle style, std::FILE* out)
+        : m_style(style)
+        , m_out(out)
+        , m_keys(BatchResultColumns()) {}
+
+    void Begin() override {}
+
+    void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
+        m_line = "{\"id\":";
+        String(id);
+        for (std::size_t i = 0; i + 1 < m_keys.size(); ++i) {
+            m_line.append(",\"").append(m_keys[i]).append("\":");
+            const std::string_view value = results.empty() ? std::string_view() : results[i];
+            if (value.empty()) {
+                m_line += "null";
+            } else if (m_style == ValueStyle::display) {
+                String(value);
+            } else {
+                Number(value);
+            }
+        }
+        m_line += ",\"error\":";
+        if (error.empty()) {
+            m_line += "null";
+        } else {
+            String(error);
+        }
+        m_line += "}\n";
+        Flush(m_line, m_out);
+    }
+
+private:
+    // A JSON string; the texts are UTF-8, so only quotes, backslashes and control characters need escapes.
+    void String(std::string_view text) {
+        m_line += '"';
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                m_line.append(1, '\\').append(1, c);
+            } else if (byte < 0x20U) {
+                constexpr std::string_view kHex = "0123456789abcdef";
+                m_line.append("\\u00").append(1, kHex[byte >> 4U]).append(1, kHex[byte & 0xFU]);
+            } else {
+                m_line += c;
+            }
+        }
+        m_line += '"';
+    }
+
+    // A shortest decimal is a JSON number, except for the infinities and NaN, which JSON cannot hold.
+    void Number(std::string_view text) {
+        const bool finite = text.find_first_of("in") == std::string_view::npos;
+        m_line.append(finite ? text : "null");
+    }
+
+    ValueStyle m_style;
+    std::FILE* m_out;
+    std::vector<std::string> m_keys; // result columns, error last
+    std::string m_line;
+};
+
+// Characters a terminal shows, for aligning columns: every UTF-8 lead byte starts one.
+std::size_t Width(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::ranges::count_if(text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
+}
+
+} // namespace
+
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out) {
+    if (format == OutputFormat::jsonl) {
+        return std::make_unique<JsonLinesWriter>(style, out);
+    }
+    return std::make_unique<CsvWriter>(style, out);
+}
+
+std::string BudgetTable(const BudgetDescription& description) {
+    struct Line {
+        std::string_view caption;
+        std::string_view mark;
+        std::string_view text;
+    };
+    std::vector<Line> lines;
+    for (const DescribedRow& row : description.inputs) {
+        lines.push_back({row.caption, "", row.text});
+    }
+    lines.push_back({});
+    for (const DescribedContribution& row : description.contributions) {
+        lines.push_back({row.caption, row.included ? "[x]" : "[ ]", row.text});
+    }
+    lines.push_back({});
+    lines.push_back({description.combined.caption, "", description.combined.text});
+    lines.push_back({description.expanded.caption, "", description.expanded.text});
+    if (description.systematic) {
+        lines.push_back({description.systematic->caption, "", description.systematic->text});
+    }
+
+    std::size_t captionWidth = 0;
+    for (const Line& line : lines) {
+        captionWidth = std::max(captionWidth, Width(line.caption));
+    }
+    std::string table;
+    for (const Line& line : lines) {
+        if (!line.caption.empty()) {
+            table.append(line.caption).append(captionWidth - Width(line.caption) + 2, ' ');
+            table.append(line.mark).append(4 - line.mark.size(), ' ').append(line.text);
+        }
+        table += '\n';
+    }
+    return table;
+}
+
+} // namespace tarvex::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "budget/batch_columns.h"
+#include "budget/budget_description.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tarvex::cli {
+
+enum class OutputFormat : std::uint8_t { text, csv, jsonl };
+
+// Writes one result row per setup: the id, the fifteen results (none for an invalid setup) and the error.
+class RowWriter {
+public:
+    virtual ~RowWriter() = default;
+    virtual void Begin() = 0;
+    // results: the fifteen fields of BatchResultFields, or empty when the setup is invalid.
+    virtual void Row(std::string_view id, std::span<const std::string> results, std::string_view error) = 0;
+};
+
+// CSV (header row, fields quoted only where they must be, or begin or end with a blank, LF line ends)
+// or JSON Lines with the same keys (exact values as numbers, display values as strings, empty as null).
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out);
+
+// A budget description as an aligned table: inputs, the twelve contributions with their included marks,
+// combined, expanded and (when shown) the systematic error, sections separated by a blank line.
+std::string BudgetTable(const BudgetDescription& description);
+
+} // namespace tarvex::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "budget/measurement_setup.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarvex::cli {
+
+// The inputs of one setup as texts, in the order of the batch's input columns after the id (sensor ...
+// unit). The command line's options and a batch row both fill these, each with its own names for the
+// messages: "--level" on the command line, "level_dbm" in a batch.
+inline constexpr std::size_t kSetupInputCount = 15;
+using SetupTexts = std::array<std::string_view, kSetupInputCount>;
+using SetupInputNames = std::array<std::string_view, kSetupInputCount>;
+
+// The batch's column names and the command line's option names of the fifteen inputs.
+const SetupInputNames& ColumnNames();
+const SetupInputNames& OptionNames();
+
+// Builds a setup from its texts. An empty (or blank) text keeps the start state's value. Every input is
+// checked against the core's lists and limits, as the window's controls limit them; each problem is
+// appended to `problems` (separated by "; ") as "name: what is wrong and what is allowed". The setup is
+// usable only when no problem was added. `setup` is overwritten, so a caller may reuse one object.
+void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
+               std::string& problems);
+
+} // namespace tarvex::cli

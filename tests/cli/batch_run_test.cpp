@@ -1,0 +1,311 @@
+#include "cli/batch_run.h"
+
+#include "budget/inputs.h"
+#include "budget/presentation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace tarvex::cli {
+namespace {
+
+struct BatchOutput {
+    std::string written;
+    std::string diagnostics;
+    std::string fatal; // "LINE: message" of an InputError
+};
+
+BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exact,
+                     OutputFormat format = OutputFormat::csv) {
+    BatchOutput result;
+    char* written = nullptr;
+    char* diagnostics = nullptr;
+    std::size_t writtenSize = 0;
+    std::size_t diagnosticsSize = 0;
+    std::FILE* out = ::open_memstream(&written, &writtenSize);
+    std::FILE* err = ::open_memstream(&diagnostics, &diagnosticsSize);
+    MemorySource source(input);
+    try {
+        RunBatch(source, "in.csv", style, *MakeRowWriter(format, style, out), err);
+    } catch (const InputError& error) {
+        result.fatal = std::to_string(error.Line()) + ": " + error.what();
+    }
+    std::fclose(out);
+    std::fclose(err);
+    result.written.assign(written, writtenSize);
+    result.diagnostics.assign(diagnostics, diagnosticsSize);
+    std::free(written);
+    std::free(diagnostics);
+    return result;
+}
+
+// The records of written CSV, header first, read back with the tool's own reader.
+std::vector<std::vector<std::string>> Records(const std::string& csv) {
+    MemorySource source(csv);
+    CsvRecordReader reader(source);
+    CsvRecord record;
+    std::vector<std::vector<std::string>> records;
+    while (reader.Next(record)) {
+        records.emplace_back(record.fields.begin(),
+                             record.fields.begin() + static_cast<std::ptrdiff_t>(record.fieldCount));
+    }
+    return records;
+}
+
+// "id|error" of every result row.
+std::vector<std::string> IdsAndErrors(const std::string& csv) {
+    std::vector<std::string> rows;
+    for (const auto& record : Records(csv)) {
+        rows.push_back(record.front() + "|" + record.back());
+    }
+    rows.erase(rows.begin());
+    return rows;
+}
+
+// A row of a batch with every input column, holding the given values.
+std::string Row(std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+    std::string row;
+    for (const std::string_view column : kBatchInputColumns) {
+        row += column == "id" ? "" : ",";
+        for (const auto& [name, value] : values) {
+            row += name == column ? std::string(value) : "";
+        }
+    }
+    return row + "\n";
+}
+
+std::string AllColumnsHeader() {
+    std::string header;
+    for (const std::string_view column : kBatchInputColumns) {
+        header.append(header.empty() ? "" : ",").append(column);
+    }
+    return header + "\n";
+}
+
+// Every kind of wrong value, each with its message naming what is wrong and what is allowed.
+TEST(BatchRows, ErrorMessages) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {Row({{"sensor", "ts-301"}}), "sensor: unknown 'ts-301' (did you mean TS-301?)"},
+        {Row({{"sensor", "XY"}}),
+         "sensor: unknown 'XY' (one of TS-101, TS-102, TS-103, TS-104, TS-105, TS-106, "
+         "TS-107, TS-108, TS-109, TS-201, TS-202A, TS-202B, TS-203, TS-301, TS-302, "
+         "TS-303, TS-304, TS-305)"},
+        {Row({{"basic_unit", "bx20"}}), "basic_unit: unknown 'bx20' (did you mean BX-20?)"},
+        {Row({{"resolution", "0.01"}}), "resolution: unknown '0.01' (did you mean 0.01 dB?)"},
+        {Row({{"frequency_ghz", "abc"}}), "frequency_ghz: 'abc' is not a number"},
+        {Row({{"frequency_ghz", "0x1p3"}, {"level_dbm", "inf"}, {"filter", "nan"}}),
+         "frequency_ghz: '0x1p3' is not a number; level_dbm: 'inf' is not a number; filter: 'nan' is not a "
+         "number"},
+        {Row({{"frequency_ghz", "1e400"}, {"return_loss_db", "1 0"}}),
+         "frequency_ghz: '1e400' is too large; return_loss_db: '1 0' is not a number"},
+        {Row({{"frequency_ghz", "40"}}), "frequency_ghz: 40 is above TS-301's top frequency 18 GHz"},
+        {Row({{"sensor", "TS-101"}, {"frequency_ghz", "0.001"}}),
+         "frequency_ghz: 0.001 is below TS-101's bottom frequency 0.01 GHz"},
+        {Row({{"level_dbm", "35"}}), "level_dbm: 35 is above TS-301's top level 20 dBm"},
+        {Row({{"level_dbm", "-1e10"}}), "level_dbm: -1e10 is below TS-301's bottom level -30 dBm"},
+        {Row({{"level_dbm", "20.5"}}), "level_dbm: '20.5' is not a whole number"},
+        {Row({{"sensor", "TS-999"}, {"level_dbm", "35"}}),
+         "sensor: unknown 'TS-999' (one of TS-101, TS-102, TS-103, TS-104, TS-105, TS-106, TS-107, TS-108, "
+         "TS-109, TS-201, TS-202A, TS-202B, TS-203, TS-301, TS-302, TS-303, TS-304, TS-305)"},
+        {Row({{"return_loss_db", "60.5"}}), "return_loss_db: 60.5 is above the top return loss 60 dB"},
+        {Row({{"return_loss_db", "-0.1"}}), "return_loss_db: -0.1 is below the bottom return loss 0 dB"},
+        {Row({{"filter", "13"}}), "filter: 13 is above the top filter number 12"},
+        {Row({{"harmonic_2f_dbc", "-5"}, {"harmonic_3f_dbc", "-81"}}),
+         "harmonic_2f_dbc: -5 is above the top harmonic level -10 dBc; "
+         "harmonic_3f_dbc: -81 is below the bottom harmonic level -80 dBc"},
+        {Row({{"temp_min_c", "30"}}), "temp_min_c: 30 is above temp_max_c 24"},
+        {Row({{"temp_max_c", "51"}}), "temp_max_c: 51 is above the top temperature 50 \u00b0C"},
+        {Row({{"mismatch", "maybe"}, {"fd_lin", "x"}}),
+         "mismatch: unknown 'maybe' (one of probable, conservative); "
+         "fd_lin: unknown 'x' (one of statistical, systematic)"},
+        {Row({{"exclude", "drift foo"}, {"unit", "mW"}}),
+         "exclude: unknown 'foo' (one of cal, drift, noise, lin, temp, GG, res, M, P_Coeff, fd_Lin, "
+         "Harmonics2f, Harmonics3f); unit: unknown 'mW' (one of dB, percent)"},
+    };
+    std::string batch = AllColumnsHeader();
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        batch += cases[i].first;
+        expected.push_back(std::to_string(i + 2) + "|" + cases[i].second);
+    }
+    const BatchOutput output = Evaluate(batch);
+    EXPECT_EQ(IdsAndErrors(output.written), expected);
+    EXPECT_EQ(output.diagnostics.substr(0, output.diagnostics.find('\n')),
+              "in.csv:2: sensor: unknown 'ts-301' (did you mean TS-301?)");
+}
+
+// Numbers as people and spreadsheets write them, and keywords in any letter case, mean the same setup.
+TEST(BatchRows, SpellingsOfOneSetup) {
+    const std::string reference = Row({{"frequency_ghz", "10"},
+                                       {"level_dbm", "20"},
+                                       {"mismatch", "conservative"},
+                                       {"exclude", "drift noise"},
+                                       {"unit", "percent"}});
+    const std::vector<std::string> spellings{
+        Row({{"frequency_ghz", "1e1"},
+             {"level_dbm", "20.0"},
+             {"mismatch", "CONSERVATIVE"},
+             {"exclude", "\"Drift,NOISE\""},
+             {"unit", "Percent"}}),
+        Row({{"frequency_ghz", " +10. "},
+             {"level_dbm", "2E+1"},
+             {"mismatch", "Conservative"},
+             {"exclude", " noise  drift "},
+             {"unit", "PERCENT"}}),
+        Row({{"frequency_ghz", "\"10.000\""},
+             {"level_dbm", "200e-1"},
+             {"mismatch", "conservative"},
+             {"exclude", "\"drift, noise, drift\""},
+             {"unit", "percent"}}),
+    };
+    std::string batch = AllColumnsHeader() + reference;
+    for (const std::string& spelling : spellings) {
+        batch += spelling;
+    }
+    const auto records = Records(Evaluate(batch).written);
+    ASSERT_EQ(records.size(), spellings.size() + 2);
+    for (std::size_t row = 2; row < records.size(); ++row) {
+        EXPECT_EQ(std::vector(records[row].begin() + 1, records[row].end()),
+                  std::vector(records[1].begin() + 1, records[1].end()))
+            << "row " << row;
+    }
+    EXPECT_EQ(records[1].back(), "");
+}
+
+// The shape of the input: byte-order mark, line ends, quoting, blank lines, field counts and encodings.
+TEST(BatchRows, CsvShapes) {
+    const std::string_view twoColumns = "2 fields where the header names 3 columns";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {"\xEF\xBB\xBFid,level_dbm\r\nA,5\r\nB, 6 \r\n", {"A|", "B|"}},
+        {"id,level_dbm\n\"a,\"\"b\"\"\nc\",5\nlast,1", {"a,\"b\"\nc|", "last|"}},
+        {"level_dbm,sensor\n5,\n\n\n", {"2|"}},
+        {"id,level_dbm\nA,5\n\n  \nB,6\n",
+         {"A|", "3|blank line where the header names 2 columns",
+          "4|blank line where the header names 2 columns", "B|"}},
+        {"level_dbm\n5\n\n7\n", {"2|", "3|", "4|"}},
+        {"id,level_dbm,unit\nA,5\nB,1,dB,x\n",
+         {"2|" + std::string(twoColumns), "3|4 fields where the header names 3 columns"}},
+        {"id,level_dbm\nA,5\"\nB,\"6\"x\nC,\"7\"\n",
+         {"2|misplaced '\"': a field with quotes must be quoted as a whole, with each quote inside doubled",
+          "3|misplaced '\"': a field with quotes must be quoted as a whole, with each quote inside doubled",
+          "C|"}},
+        {"id,unit\n", {}},
+        {"level_dbm,u_cal,MU,error\n5,junk,,x\n", {"2|"}}, // its own result columns are worked out afresh
+        {"", {}},
+    };
+    for (const auto& [input, expected] : cases) {
+        SCOPED_TRACE(input);
+        EXPECT_EQ(IdsAndErrors(Evaluate(input).written), expected);
+    }
+    EXPECT_EQ(IdsAndErrors(Evaluate(std::string("id,sensor\nA,TS\0\nB,\xff\n", 20)).written),
+              (std::vector<std::string>{"2|sensor: holds a NUL character",
+                                        "3|sensor: holds bytes that are not UTF-8"}));
+}
+
+// Input that cannot be read on ends the run after the rows before it; a bad header before any row.
+TEST(BatchRows, FatalInput) {
+    struct Case {
+        std::string input;
+        std::string fatal;
+        std::size_t writtenRecords; // header included
+    };
+    const std::vector<Case> cases{
+        {"id\nA\n\"B\n", "3: quoted field not closed at the end of the input", 2},
+        {"id\n" + std::string((1U << 20U) + 1, 'x') + "\n", "2: line longer than 1 MiB", 1},
+        {"id\n\"" + std::string(1U << 19U, 'x') + "\n" + std::string(1U << 19U, 'x') + "\"\n",
+         "2: record longer than 1 MiB", 1},
+        {"id,Sensor\nA,TS-301\n", "1: unknown column 'Sensor' (did you mean sensor?)", 0},
+        {"sensor,sensor\n", "1: column sensor appears twice", 0},
+        {"\nsensor\n", "1: the first line must name the columns, it is blank", 0},
+    };
+    for (const Case& c : cases) {
+        const BatchOutput output = Evaluate(c.input);
+        EXPECT_EQ(output.fatal, c.fatal);
+        EXPECT_EQ(Records(output.written).size(), c.writtenRecords) << c.fatal;
+    }
+}
+
+TEST(BatchRows, InvalidRowsReportedUpToALimit) {
+    std::string batch = "level_dbm\n";
+    for (int row = 0; row < 25; ++row) {
+        batch += "99\n";
+    }
+    const BatchOutput output = Evaluate(batch);
+    EXPECT_EQ(std::count(output.diagnostics.begin(), output.diagnostics.end(), '\n'), 21);
+    EXPECT_TRUE(
+        output.diagnostics.starts_with("in.csv:2: level_dbm: 99 is above TS-301's top level 20 dBm\n"));
+    EXPECT_TRUE(output.diagnostics.ends_with("in.csv:21: level_dbm: 99 is above TS-301's top level 20 dBm\n"
+                                             "\u2026 and 5 more invalid rows\n"));
+}
+
+// Display values are the window's label texts for the setup a row describes; the third row is written by
+// the core's own input fields of a batch.
+TEST(BatchRows, DisplayValuesAreTheWindowTexts) {
+    std::vector<MeasurementSetup> setups(3, StartSetup());
+    setups[1].sensor = "TS-106";
+    setups[1].frequency = 20.0;
+    setups[1].level = 8;
+    setups[1].unit = ResultUnit::percent;
+    setups[1].fdLinSystematic = true;
+    setups[1].mismatchMode = MismatchMode::conservative;
+    setups[1].include[Index(Contribution::drift)] = 0;
+    setups[2] = {"TS-109", "BX-10", 40.0, -10, 0, 0, 50, 35.5, "0.1 dB", -10, -80};
+    setups[2].fdLinSystematic = true;
+    std::string third;
+    for (const std::string& field : BatchInputFields(setups[2], "3")) {
+        third.append(third.empty() ? "" : ",").append(field);
+    }
+    const std::string batch = AllColumnsHeader() + Row({}) +
+                              Row({{"sensor", "TS-106"},
+                                   {"frequency_ghz", "20"},
+                                   {"level_dbm", "8"},
+                                   {"unit", "percent"},
+                                   {"fd_lin", "systematic"},
+                                   {"mismatch", "conservative"},
+                                   {"exclude", "drift"}}) +
+                              third + "\n";
+    const auto records = Records(Evaluate(batch, ValueStyle::display).written);
+    ASSERT_EQ(records.size(), 4U);
+    for (std::size_t i = 0; i < setups.size(); ++i) {
+        const UncertaintyBudget budget = EvaluateBudget(setups[i]);
+        const ResultTexts texts = PresentBudget(budget, setups[i].unit);
+        std::vector<std::string> expected(texts.u.begin(), texts.u.end());
+        expected.insert(expected.end(),
+                        {texts.uc, texts.MU, budget.showSystematic ? texts.systematicError : ""});
+        EXPECT_EQ(std::vector(records[i + 1].begin() + 1, records[i + 1].end() - 1), expected) << i;
+    }
+}
+
+// The start state in CSV and JSON Lines, display and exact.
+TEST(BatchRows, StartStateInBothRowFormats) {
+    const std::string start = "id\nS\n";
+    EXPECT_EQ(Evaluate(start, ValueStyle::display).written,
+              "id,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
+              "u_Harmonics3f,uc,MU,systematic_error,error\n"
+              "S,0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
+              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\n");
+    EXPECT_EQ(Evaluate(start, ValueStyle::display, OutputFormat::jsonl).written,
+              "{\"id\":\"S\",\"u_cal\":\"0.060 dB\",\"u_drift\":\"0.000 dB\",\"u_noise\":\"0.000 dB\","
+              "\"u_lin\":\"0.010 dB\",\"u_temp\":\"0.000 dB\",\"u_GG\":\"0.008 dB\",\"u_res\":\"0.003 dB\","
+              "\"u_M\":\"0.043 dB\",\"u_P_Coeff\":\"0.000 dB\",\"u_fd_Lin\":\"0.000 dB\","
+              "\"u_Harmonics2f\":\"0.000 dB\",\"u_Harmonics3f\":\"0.000 dB\",\"uc\":\" 0.075 dB\","
+              "\"MU\":\"0.15 dB\",\"systematic_error\":null,\"error\":null}\n");
+    const auto exact = Records(Evaluate(start).written);
+    EXPECT_EQ(exact[1][1], "0.06");
+    const auto systematic = Records(Evaluate("fd_lin\nsystematic\nstatistical\n").written);
+    EXPECT_EQ(systematic[1][15], "0");
+    EXPECT_EQ(systematic[2][15], ""); // hidden again in the next row
+    EXPECT_NEAR(std::strtod(exact[1][13].c_str(), nullptr), 0.0747143, 5e-8);
+    const std::string jsonl =
+        Evaluate("id,level_dbm\n\"q\"\"\\\",99\n", ValueStyle::exact, OutputFormat::jsonl).written;
+    EXPECT_TRUE(jsonl.starts_with("{\"id\":\"q\\\"\\\\\",\"u_cal\":null,")) << jsonl;
+    EXPECT_TRUE(jsonl.ends_with("\"error\":\"level_dbm: 99 is above TS-301's top level 20 dBm\"}\n"))
+        << jsonl;
+}
+
+} // namespace
+} // namespace tarvex::cli

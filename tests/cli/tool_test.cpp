@@ -1,0 +1,209 @@
+// tarvex-budget as a process: exit statuses, messages, the start state as a table, and files written
+// whole or not at all.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the tool in a fresh directory with `input` on standard input.
+class Tool : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string dir = (fs::temp_directory_path() / "tarvex-budget-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(dir.data()), nullptr);
+        m_dir = dir;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    Outcome Invoke(const std::vector<std::string>& args, const std::string& input = "") {
+        WriteFile(m_dir / "stdin", input);
+        std::string command = "cd '" + m_dir.string() + "' && '" TARVEX_BUDGET "'";
+        for (const std::string& arg : args) {
+            command += " '" + arg + "'";
+        }
+        command += " <stdin >stdout 2>stderr";
+        const int status = std::system(command.c_str());
+        Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(m_dir / "stdout"),
+                        ReadFile(m_dir / "stderr")};
+        fs::remove(m_dir / "stdin");
+        fs::remove(m_dir / "stdout");
+        fs::remove(m_dir / "stderr");
+        return outcome;
+    }
+
+    // Names in the directory: nothing else may be left behind, a temporary file least of all.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::ranges::sort(names);
+        return names;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(Tool, ExitStatusesAndMessages) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string errStart; // start of standard error
+    };
+    const std::vector<Case> cases{
+        {{"--version"}, "", 0, ""},
+        {{"--batch", "-"}, "level_dbm\n20\n", 0, ""},
+        {{"--batch", "-", "--format", "JSONL", "--values", "display"}, "level_dbm\n", 0, ""},
+        {{"--batch", "-"},
+         "level_dbm\n20\n21\n",
+         1,
+         "-:3: level_dbm: 21 is above TS-301's top level 20 dBm\n"},
+        {{"--batch", "-"}, "level_dbm\n\"20\n", 2, "-:2: quoted field not closed at the end of the input\n"},
+        {{"--batch", "-"}, "level\n", 2, "-:1: unknown column 'level' (did you mean level_dbm?)\n"},
+        {{"--batch", "missing.csv"},
+         "",
+         2,
+         "tarvex-budget: cannot read 'missing.csv': No such file or directory\n"},
+        {{"--batch", "."}, "", 2, "tarvex-budget: cannot read '.': it is a directory\n"},
+        {{"--batch", "-", "--output", "no/such/dir/out.csv"}, "", 2, "tarvex-budget: cannot write beside"},
+        {{"--batch", "-", "--output", "."}, "", 2, "tarvex-budget: cannot write '.': it is a directory\n"},
+        {{"--batch", "-", "--format", "text"}, "", 2, "tarvex-budget: text is not a batch format"},
+        {{"--batch", "-", "--sensor", "TS-301"},
+         "",
+         2,
+         "tarvex-budget: --sensor cannot be combined with --batch"},
+        {{"--level", "35"}, "", 2, "tarvex-budget: --level: 35 is above TS-301's top level 20 dBm\n"},
+        {{"--format", "xml"}, "", 2, "tarvex-budget: --format: xml not in {"},
+        {{"--bogus"}, "", 2, "tarvex-budget: The following argument was not expected: --bogus"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = Invoke(c.args, c.input);
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_TRUE(outcome.err.starts_with(c.errStart)) << outcome.err;
+        EXPECT_EQ(c.errStart.empty(), outcome.err.empty()) << outcome.err;
+    }
+    EXPECT_TRUE(Invoke({"--help"}).out.find("--batch") != std::string::npos);
+    EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " TARVEX_VERSION "\n");
+}
+
+// The start state as the window shows it, and in percent with the conservative mismatch and a systematic
+// linearity error, which adds the systematic row.
+TEST_F(Tool, TextTable) {
+    const std::string contributions = "Calibration Uncertainty              [x] 0.060 dB\n"
+                                      "Display Noise                        [x] 0.000 dB\n"
+                                      "Zero Offset                          [x] 0.000 dB\n"
+                                      "Linearity Uncertainty                [x] 0.010 dB\n"
+                                      "Mismatch Uncertainty (probable)      [x] 0.043 dB\n"
+                                      "Temperature Effect                   [x] 0.000 dB\n"
+                                      "Basic Unit                           [x] 0.008 dB\n"
+                                      "Display Resolution                   [x] 0.003 dB\n"
+                                      "Power Coefficient                    [x] 0.000 dB\n"
+                                      "Frequency dep. Linearity Error       [x] 0.000 dB\n"
+                                      "Harmonics Effect 2f                  [x] 0.000 dB\n"
+                                      "Harmonics Effect 3f                  [x] 0.000 dB\n"
+                                      "\n"
+                                      "Combined Standard Uncertainty            0.075 dB\n"
+                                      "Expanded Uncertainty of Level (k=2)      0.15 dB\n";
+    const Outcome start = Invoke({});
+    EXPECT_EQ(start.status, 0);
+    EXPECT_TRUE(start.out.starts_with("Power Sensor                             TS-301\n"
+                                      "Basic Unit                               BX-20\n"
+                                      "Resolution                               0.01 dB\n"
+                                      "Frequency                                18.00 GHz\n"));
+    EXPECT_TRUE(start.out.ends_with("Upper Temp. Limit                        24 \u00b0C\n"
+                                    "Sensor Match                             probable\n"
+                                    "Frequency dep. Linearity Error           statistical\n\n" +
+                                    contributions))
+        << start.out;
+
+    const Outcome percent = Invoke({"--unit", "percent", "--mismatch", "conservative", "--fd-lin",
+                                    "systematic", "--exclude", "drift,Noise"});
+    EXPECT_EQ(percent.status, 0);
+    EXPECT_TRUE(percent.out.ends_with("Display Noise                        [ ] 0.00 %\n"
+                                      "Zero Offset                          [ ] 0.00 %\n"
+                                      "Linearity Uncertainty                [x] 0.23 %\n"
+                                      "Mismatch Uncertainty (conservative)  [x] 1.27 %\n"
+                                      "Temperature Effect                   [x] 0.00 %\n"
+                                      "Basic Unit                           [x] 0.17 %\n"
+                                      "Display Resolution                   [x] 0.07 %\n"
+                                      "Power Coefficient                    [x] 0.00 %\n"
+                                      "Frequency dep. Linearity Error       [x] 0.00 %\n"
+                                      "Harmonics Effect 2f                  [x] 0.00 %\n"
+                                      "Harmonics Effect 3f                  [x] 0.00 %\n"
+                                      "\n"
+                                      "Combined Standard Uncertainty            1.90 %\n"
+                                      "Expanded Uncertainty of Power (k=2)      3.8 %\n"
+                                      "Systematic Error of Power                0.0 %\n"))
+        << percent.out;
+    EXPECT_EQ(Invoke({"--format", "csv", "--values", "display"}).out,
+              "id,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
+              "u_Harmonics3f,uc,MU,systematic_error,error\n"
+              ",0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
+              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\n");
+}
+
+// A regular file is replaced whole once the input has been read, invalid rows included, keeping its
+// permissions; a run that fails leaves the previous file; a device is written directly.
+TEST_F(Tool, OutputFileWrittenWholeOrNotAtAll) {
+    const fs::path out = m_dir / "out.csv";
+    WriteFile(out, "previous\n");
+    fs::permissions(out, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    EXPECT_EQ(Invoke({"--batch", "-", "--output", "out.csv"}, "id\nA\n\"B\n").status, 2);
+    EXPECT_EQ(ReadFile(out), "previous\n");
+    EXPECT_EQ(Invoke({"--batch", "-", "--output", "out.csv"}, "id,Sensor\nA,TS-301\n").status, 2);
+    EXPECT_EQ(ReadFile(out), "previous\n");
+    EXPECT_EQ(Files(), std::vector<std::string>{"out.csv"});
+
+    EXPECT_EQ(
+        Invoke({"--batch", "-", "--output", "out.csv", "--format", "jsonl"}, "id,level_dbm\nA,0\nB,99\n")
+            .status,
+        1);
+    const std::string written = ReadFile(out);
+    EXPECT_TRUE(written.starts_with("{\"id\":\"A\",\"u_cal\":0.06,")) << written;
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 2);
+    EXPECT_EQ(fs::status(out).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Files(), std::vector<std::string>{"out.csv"});
+
+    EXPECT_EQ(Invoke({"--output", "new.csv", "--format", "csv"}).status, 0);
+    const std::string single = ReadFile(m_dir / "new.csv");
+    EXPECT_EQ(std::count(single.begin(), single.end(), '\n'), 2);
+
+    EXPECT_EQ(Invoke({"--batch", "-", "--output", "/dev/null"}, "id\nA\n").status, 0);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+} // namespace
