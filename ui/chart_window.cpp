@@ -110,15 +110,20 @@ SweepChartView* ChartWindow::currentChart() const {
     return tabCharts->currentIndex() == 0 ? m_frequency : m_level;
 }
 
-bool ChartWindow::writeFile(const QString& path, const QByteArray& contents) {
+// As the report is saved: QSaveFile renames its temporary file into place only when all is written, so a
+// failure leaves no partial file and an earlier file whole; the reason is shown.
+bool ChartWindow::writeFile(const QString& path, const QByteArray& contents, const QString& what) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit()) {
-        return true;
+    const bool saved =
+        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        QMessageBox::critical(this, QStringLiteral("Save ") + what,
+                              QStringLiteral("The chart's %1 could not be saved as %2.\n\n%3")
+                                  .arg(what.toLower(), QDir::toNativeSeparators(path), reason));
     }
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("%1 could not be written:\n%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    return saved;
 }
 
 bool ChartWindow::saveImage(const QString& path) {
@@ -137,11 +142,11 @@ bool ChartWindow::saveImage(const QString& path) {
     } else {
         chart->grab().save(&buffer, "PNG"); // grab() renders at the screen's device pixel ratio
     }
-    return writeFile(path, contents);
+    return writeFile(path, contents, QStringLiteral("Image"));
 }
 
 bool ChartWindow::saveData(const QString& path) {
-    return writeFile(path, currentChart()->csv().toUtf8());
+    return writeFile(path, currentChart()->csv().toUtf8(), QStringLiteral("Data"));
 }
 
 void ChartWindow::cmdSaveImage_Click() {

@@ -33,7 +33,7 @@ private:
     void cmdSaveImage_Click();
     void cmdSaveData_Click();
     SweepChartView* currentChart() const;
-    bool writeFile(const QString& path, const QByteArray& contents);
+    bool writeFile(const QString& path, const QByteArray& contents, const QString& what);
 
     QTabWidget* tabCharts = nullptr;
     SweepChartView* m_frequency = nullptr;
