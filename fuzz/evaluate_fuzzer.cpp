@@ -119,6 +119,9 @@ void EvaluateAndPresent(FuzzedDataProvider& in) {
     const MeasurementSetup setup = ConsumeSetup(in);
     SensorRanges(setup.sensor);
     const UncertaintyBudget budget = EvaluateBudget(setup);
+    if (budget.uc < 0.0) { // a root-sum-square may be inf or NaN, but never negative
+        __builtin_trap();
+    }
     PresentBudget(budget, ResultUnit::dB, ".");
     PresentBudget(budget, ResultUnit::percent, ",");
 
