@@ -118,60 +118,33 @@ TEST_F(Tool, ExitStatusesAndMessages) {
     EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " TARVEX_VERSION "\n");
 }
 
-// The start state as the window shows it, and in percent with the conservative mismatch and a systematic
-// linearity error, which adds the systematic row.
+// The table's layout: captions padded to one column, ticks, a blank line before the sums. The start
+// state's texts are the core's; other settings change the captions, ticks and rows.
 TEST_F(Tool, TextTable) {
-    const std::string contributions = "Calibration Uncertainty              [x] 0.060 dB\n"
-                                      "Display Noise                        [x] 0.000 dB\n"
-                                      "Zero Offset                          [x] 0.000 dB\n"
-                                      "Linearity Uncertainty                [x] 0.010 dB\n"
-                                      "Mismatch Uncertainty (probable)      [x] 0.043 dB\n"
-                                      "Temperature Effect                   [x] 0.000 dB\n"
-                                      "Basic Unit                           [x] 0.008 dB\n"
-                                      "Display Resolution                   [x] 0.003 dB\n"
-                                      "Power Coefficient                    [x] 0.000 dB\n"
-                                      "Frequency dep. Linearity Error       [x] 0.000 dB\n"
-                                      "Harmonics Effect 2f                  [x] 0.000 dB\n"
-                                      "Harmonics Effect 3f                  [x] 0.000 dB\n"
-                                      "\n"
-                                      "Combined Standard Uncertainty            0.075 dB\n"
-                                      "Expanded Uncertainty of Level (k=2)      0.15 dB\n";
     const Outcome start = Invoke({});
     EXPECT_EQ(start.status, 0);
     EXPECT_TRUE(start.out.starts_with("Power Sensor                             TS-301\n"
-                                      "Basic Unit                               BX-20\n"
-                                      "Resolution                               0.01 dB\n"
-                                      "Frequency                                18.00 GHz\n"));
-    EXPECT_TRUE(start.out.ends_with("Upper Temp. Limit                        24 \u00b0C\n"
-                                    "Sensor Match                             probable\n"
-                                    "Frequency dep. Linearity Error           statistical\n\n" +
-                                    contributions))
+                                      "Basic Unit                               BX-20\n"))
+        << start.out;
+    EXPECT_NE(start.out.find("Frequency dep. Linearity Error           statistical\n\n"
+                             "Calibration Uncertainty              [x] 0.060 dB\n"),
+              std::string::npos)
+        << start.out;
+    EXPECT_TRUE(start.out.ends_with("Harmonics Effect 3f                  [x] 0.000 dB\n"
+                                    "\n"
+                                    "Combined Standard Uncertainty            0.075 dB\n"
+                                    "Expanded Uncertainty of Level (k=2)      0.15 dB\n"))
         << start.out;
 
-    const Outcome percent = Invoke({"--unit", "percent", "--mismatch", "conservative", "--fd-lin",
-                                    "systematic", "--exclude", "drift,Noise"});
-    EXPECT_EQ(percent.status, 0);
-    EXPECT_TRUE(percent.out.ends_with("Display Noise                        [ ] 0.00 %\n"
-                                      "Zero Offset                          [ ] 0.00 %\n"
-                                      "Linearity Uncertainty                [x] 0.23 %\n"
-                                      "Mismatch Uncertainty (conservative)  [x] 1.27 %\n"
-                                      "Temperature Effect                   [x] 0.00 %\n"
-                                      "Basic Unit                           [x] 0.17 %\n"
-                                      "Display Resolution                   [x] 0.07 %\n"
-                                      "Power Coefficient                    [x] 0.00 %\n"
-                                      "Frequency dep. Linearity Error       [x] 0.00 %\n"
-                                      "Harmonics Effect 2f                  [x] 0.00 %\n"
-                                      "Harmonics Effect 3f                  [x] 0.00 %\n"
-                                      "\n"
-                                      "Combined Standard Uncertainty            1.90 %\n"
-                                      "Expanded Uncertainty of Power (k=2)      3.8 %\n"
-                                      "Systematic Error of Power                0.0 %\n"))
-        << percent.out;
-    EXPECT_EQ(Invoke({"--format", "csv", "--values", "display"}).out,
-              "id,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
-              "u_Harmonics3f,uc,MU,systematic_error,error\n"
-              ",0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
-              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\n");
+    const std::string percent = Invoke({"--unit", "percent", "--mismatch", "conservative", "--fd-lin",
+                                        "systematic", "--exclude", "drift,Noise"})
+                                    .out;
+    for (const char* line : {"\nDisplay Noise                        [ ] 0.00 %\n",
+                             "\nMismatch Uncertainty (conservative)  [x] 1.27 %\n",
+                             "\nExpanded Uncertainty of Power (k=2)      3.8 %\n"
+                             "Systematic Error of Power                0.0 %\n"}) {
+        EXPECT_NE(percent.find(line), std::string::npos) << line << percent;
+    }
 }
 
 // A regular file is replaced whole once the input has been read, invalid rows included, keeping its
