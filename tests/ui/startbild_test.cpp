@@ -46,7 +46,6 @@ private slots:
         QTest::newRow("click on the picture") << 1;
         QTest::newRow("Esc") << int(Qt::Key_Escape);
         QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Space") << int(Qt::Key_Space);
     }
 
     // A tick after the hand-over (the splash is closed but not yet deleted) shows nothing.
