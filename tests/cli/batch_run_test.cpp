@@ -108,7 +108,6 @@ TEST(BatchRows, ErrorMessages) {
          "sensor: unknown 'TS-999' (one of TS-101, TS-102, TS-103, TS-104, TS-105, TS-106, TS-107, TS-108, "
          "TS-109, TS-201, TS-202A, TS-202B, TS-203, TS-301, TS-302, TS-303, TS-304, TS-305)"},
         {Row({{"return_loss_db", "60.5"}}), "return_loss_db: 60.5 is above the top return loss 60 dB"},
-        {Row({{"return_loss_db", "-0.1"}}), "return_loss_db: -0.1 is below the bottom return loss 0 dB"},
         {Row({{"filter", "13"}}), "filter: 13 is above the top filter number 12"},
         {Row({{"harmonic_2f_dbc", "-5"}, {"harmonic_3f_dbc", "-81"}}),
          "harmonic_2f_dbc: -5 is above the top harmonic level -10 dBc; "

@@ -25,8 +25,6 @@ private slots:
 void PositionScrollBarTest::changingTheEnds_data() {
     QTest::addColumn<QList<int>>("row");
     QTest::newRow("inside stays") << QList{5000, 0, 1000, 1818, 0, 1000, 0};
-    QTest::newRow("above the new top") << QList{5000, 0, 4000, 1818, 0, 1818, 1};
-    QTest::newRow("below the new bottom") << QList{30, -60, -30, 43, 0, 0, 1};
     QTest::newRow("on the new end stays") << QList{30, -60, 20, 20, -30, 20, 0};
     QTest::newRow("top smaller, below the new bottom") << QList{0, 600, 500, 0, 400, 400, 1};
     QTest::newRow("top smaller, above the new top") << QList{0, 600, 100, 200, 600, 200, 1};

@@ -163,8 +163,6 @@ void ReportTest::copyShowsTheWindow_data() {
     QTest::addColumn<QStringList>("steps");
     const QLocale german(QLocale::German, QLocale::Germany);
     const QLocale english = tarvex::uitest::PinnedLocale();
-    QTest::newRow("percent with systematic row")
-        << english << QStringList{"click:opt_unit_percent", "menu:mnufd_Lin_sys", "lstMeßkopf=TS-106"};
     QTest::newRow("conservative, rows left out")
         << english
         << QStringList{"menu:mnuSensor_Match_Conservative", "click:chk_cal", "click:chk_Harmonics3f"};
