@@ -154,7 +154,7 @@ private slots:
             m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(1);
             QApplication::processEvents();
         }
-        QChartView& view = MainProbe(*m_chart).find<QChartView>(chart);
+        auto& view = MainProbe(*m_chart).find<QChartView>(chart);
         const QLineSeries* expanded = SeriesNamed(view, QStringLiteral("seriesExpanded"));
         const QPointF inChart =
             view.chart()->mapToPosition(QPointF(x, YAt(*expanded, x)), const_cast<QLineSeries*>(expanded));
