@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
@@ -101,6 +102,16 @@ std::string_view FieldOf(const CsvRecord& row, const ColumnPlaces& places, std::
                                               : std::string_view();
 }
 
+// A row's id: its id field, else its line number (written without a string of its own).
+void AssignId(std::string& id, std::string_view field, std::uint64_t line) {
+    if (!field.empty()) {
+        id.assign(field);
+        return;
+    }
+    std::array<char, 24> digits{};
+    id.assign(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), line).ptr);
+}
+
 } // namespace
 
 BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle style, RowWriter& writer,
@@ -123,13 +134,10 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
     while (reader.Next(row)) {
         ++summary.rows;
         problems.clear();
-        id = std::to_string(row.line);
         CheckShape(row, places, problems);
+        const std::string_view rowId = problems.empty() ? Trimmed(FieldOf(row, places, 0)) : "";
+        AssignId(id, rowId, row.line);
         if (problems.empty()) {
-            const std::string_view rowId = Trimmed(FieldOf(row, places, 0));
-            if (!rowId.empty()) {
-                id.assign(rowId);
-            }
             for (std::size_t i = 0; i < kSetupInputCount; ++i) {
                 texts[i] = FieldOf(row, places, i + 1);
             }
