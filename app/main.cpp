@@ -1,6 +1,7 @@
 // Starts the program: the splash window creates the main window and hands over to it. The program ends
 // when its last window closes, or at once with File > End.
 
+#include "ui/accessibility.h"
 #include "ui/startbild.h"
 
 #include <QApplication>
@@ -13,12 +14,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarvex Measurement Uncertainty Analysis"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.UncertaintyAnalysis"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.uncertainty_analysis"));
 
     QIcon icon;
     icon.addFile(QStringLiteral(":/tarvex/tarvex-uncertainty-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/tarvex/tarvex-uncertainty-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
+
+    InstallAccessibleInterfaces(); // before the first window: Qt keeps an interface once made
 
     auto* splash = new Startbild; // closes and deletes itself when it hands over
     splash->show();

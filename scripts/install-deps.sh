@@ -29,11 +29,13 @@ packages=(
   xauth
   # the report test reads the PDF's text
   poppler-utils
-  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies)
+  # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies,
+  # lintian to check it)
   desktop-file-utils
   appstream
   dpkg-dev
   file
+  lintian
 )
 
 missing=()

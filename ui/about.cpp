@@ -17,8 +17,9 @@ constexpr int kGreyTop = 2445;
 constexpr int kWhiteTop = 2460;
 constexpr int kWhiteLeft = 105;
 
-// An etched separator: a grey line along its top row and a white one along its bottom row, that one
-// starting a little further right.
+// An etched separator: a line in the palette's shadow colour along its top row and one in its light
+// colour along the bottom row, that one starting a little further right. In the classic light palette
+// these are grey 808080 and white; a dark palette gets its own pair instead of a glaring white line.
 class EtchedLine : public QWidget {
 public:
     EtchedLine(QWidget* parent, int whiteIndent)
@@ -28,8 +29,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
-        painter.fillRect(QRect(0, 0, width(), 1), QColor(0x80, 0x80, 0x80));
-        painter.fillRect(QRect(m_whiteIndent, height() - 1, width() - m_whiteIndent, 1), Qt::white);
+        painter.fillRect(QRect(0, 0, width(), 1), palette().color(QPalette::Dark));
+        painter.fillRect(QRect(m_whiteIndent, height() - 1, width() - m_whiteIndent, 1),
+                         palette().color(QPalette::Light));
     }
 
 private:
@@ -56,9 +58,7 @@ void About::createWidgets() {
     lblDescription->setGeometry(twips::ToPixels(Rect{600, 480, 4485, 1170}, false));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette black = lblDescription->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    lblDescription->setPalette(black);
+    // The palette's text colour: black on a light desktop, and still readable on a dark one.
     lblDescription->setText(QStringLiteral(
         "The program is used to determine inevitable measurement uncertainties that arise when using "
         "power meters. It specially covers the Orvanta Tarvex family of thermal sensors and diode sensors "

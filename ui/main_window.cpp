@@ -6,7 +6,10 @@
 #include "budget/budget_description.h"
 #include "budget/contribution.h"
 #include "budget/inputs.h"
+#include "ui/accessibility.h"
 #include "ui/clickable_label.h"
+#include "ui/explanations.h"
+#include "ui/help_window.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/selection_list.h"
 
@@ -40,6 +43,10 @@ Main::Main(QWidget* parent)
     // by the start sequence, can reach a control that is not built yet.
     CreateWidgets();
     CreateConnections();
+    // What screen readers hear, the explanations and the help follow every evaluation from the first.
+    AnnounceValueChanges(*this);
+    AddExplanations(*this);
+    AddHelp(*this);
     Form_Load();
 }
 

@@ -128,9 +128,8 @@ void Main::CreateContributionRows() {
         m_includeBoxes[Index(row.key)] = box;
         top += kRowPitch;
     }
-    lbl_IQ_M->setAccessibleDescription(QStringLiteral("Click to switch between probable and conservative"));
-    lbl_fd_Lin->setAccessibleDescription(
-        QStringLiteral("Click to switch between statistical and systematic"));
+    // The descriptions of lbl_IQ_M and lbl_fd_Lin (the mode in force, and that a click switches it)
+    // follow every evaluation: explanations.cpp.
 }
 
 void Main::CreateCombinedRow() {

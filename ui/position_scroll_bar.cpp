@@ -1,5 +1,7 @@
 #include "ui/position_scroll_bar.h"
 
+#include <QLabel>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -70,4 +72,29 @@ void PositionScrollBar::wheelEvent(QWheelEvent* event) {
     setInvertedControls(inverted != topIsLarger());
     QScrollBar::wheelEvent(event);
     setInvertedControls(inverted);
+}
+
+void PositionScrollBar::setReadout(const QLabel* readout) {
+    m_readout = readout;
+}
+
+QString PositionScrollBar::readoutText() const {
+    return m_readout.isNull() ? QString::number(value()) : m_readout->text();
+}
+
+// The style draws no focus on a scroll bar, so a keyboard user could not see which bar the arrow keys
+// move. A frame in the palette's highlight colour marks it, two pixels wide so that it stands out from
+// the bar's own border in light and dark palettes alike.
+void PositionScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    constexpr int kFrameWidth = 2;
+    QPen pen(palette().color(QPalette::Highlight), kFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect()).adjusted(kFrameWidth / 2.0, kFrameWidth / 2.0, -kFrameWidth / 2.0,
+                                             -kFrameWidth / 2.0));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QScrollBar>
 
-class QKeyEvent;
+class QLabel;
+class QPaintEvent;
 class QWheelEvent;
 
 // A vertical scroll bar whose positions are the values of an input, with a top end (Min) and a bottom
@@ -27,8 +29,14 @@ public:
     void setSmallChange(int step) { setSingleStep(step); } // arrows and Up/Down keys
     void setLargeChange(int step) { setPageStep(step); }   // page areas and PageUp/PageDown
 
+    // The label that shows this bar's value as a quantity ("18.00 GHz"); screen readers are given its
+    // text as the bar's value. Without one, the value is the position as a number.
+    void setReadout(const QLabel* readout);
+    QString readoutText() const;
+
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool topIsLarger() const { return m_top > m_bottom; }
@@ -37,4 +45,5 @@ private:
 
     int m_top = 0;
     int m_bottom = 100;
+    QPointer<const QLabel> m_readout;
 };

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -17,6 +18,7 @@ constexpr QSize kWindowSize(760, 600);
 constexpr QRect kImageRect(0, 0, 761, 600);
 
 const QString kPicture = QStringLiteral(":/tarvex/startbild.jpg");
+const QString kPicture2x = QStringLiteral(":/tarvex/startbild@2x.jpg"); // the same drawing, 1522 x 1200
 
 } // namespace
 
@@ -29,6 +31,7 @@ Startbild::Startbild(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, true);
     setWindowTitle(QStringLiteral("Measurement Uncertainty Tarvex, Rev. 1.0"));
     setFixedSize(kWindowSize);
+    setFocusPolicy(Qt::StrongFocus); // the keys that skip the picture
     createWidgets();
 
     // Load: the main window is complete (lists filled, budget evaluated) before the splash is seen.
@@ -48,13 +51,48 @@ void Startbild::createWidgets() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImageRect);
-    Image1->setPixmap(QPixmap(kPicture));
+    Image1->setPixmap(Picture(devicePixelRatioF()));
     Image1->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Startbild::showMainAndUnload);
+}
+
+// At 1x the picture as it is; above, the 2x rendering, brought to the screen's exact device size by
+// smooth scaling so that 1.5x is as sharp as 2x. Only a screen above 1x pays for the larger picture.
+QPixmap Startbild::Picture(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) {
+        return {kPicture};
+    }
+    QPixmap picture(kPicture2x);
+    const QSize device = (QSizeF(kImageRect.size()) * devicePixelRatio).toSize();
+    if (picture.size() != device) {
+        picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
+// The splash takes the keyboard, so that a key can skip it as a click does.
+void Startbild::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Startbild::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        showMainAndUnload();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 bool Startbild::eventFilter(QObject* watched, QEvent* event) {
@@ -69,7 +107,7 @@ bool Startbild::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The hand-over happens once: whichever of tick and click comes first stops the timer and closes the
+// The hand-over happens once: whichever of tick, click and key comes first stops the timer and closes the
 // splash; anything after that finds m_handedOver set.
 void Startbild::showMainAndUnload() {
     if (m_handedOver) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,8 +10,9 @@ class QTimer;
 
 // The splash window that opens the program. Constructing it loads it: it creates the main window,
 // which runs its start sequence while hidden, and arms a 3 s one-shot timer. When the timer fires, or
-// when the picture is clicked, the main window is shown and the splash closes and deletes itself. The
-// main window is a top-level window of its own and outlives the splash.
+// when the picture is clicked or Esc, Enter or Space is pressed, the main window is shown and the
+// splash closes and deletes itself. The main window is a top-level window of its own and outlives the
+// splash.
 class Startbild : public QWidget {
     Q_OBJECT
 
@@ -20,9 +22,15 @@ public:
     // How long the picture stays before the main window takes over.
     static constexpr int kShowTimeMs = 3000;
 
+    // The picture for a screen of the given device pixel ratio: 761 x 600 logical pixels, drawn from
+    // a rendering with at least as many device pixels.
+    static QPixmap Picture(qreal devicePixelRatio);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createWidgets();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree and checks that it holds the program, the desktop entry,
-# the metainfo and the three icons, and that it declares the Qt libraries and the X11 platform plugin.
+# the metainfo, the three icons, the manual page, copyright and changelog, that it declares the Qt
+# libraries and the X11 platform plugin, and that lintian finds neither error nor warning in it.
 # Usage: package_contents_test.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -24,18 +25,25 @@ expect() { # what, haystack, needle
         failures=$((failures + 1))
     fi
 }
-app_id=org.tarvex.UncertaintyAnalysis
+app_id=org.tarvex.uncertainty_analysis
 for path in \
     ./usr/bin/tarvex-uncertainty \
     ./usr/share/applications/$app_id.desktop \
     ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
     ./usr/share/icons/hicolor/32x32/apps/$app_id.png \
-    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+    ./usr/share/man/man1/tarvex-uncertainty.1.gz \
+    ./usr/share/doc/tarvex-uncertainty/copyright \
+    ./usr/share/doc/tarvex-uncertainty/changelog.gz; do
     expect "file" "$contents" "$path"
 done
 for package_name in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     expect "dependency" "$depends" "$package_name"
 done
 echo "Depends: $depends"
+if ! lintian --fail-on error,warning "$package"; then
+    echo "lintian: errors or warnings in $package"
+    failures=$((failures + 1))
+fi
 exit $((failures > 0))

@@ -41,28 +41,45 @@ private slots:
     }
 
     void handOverHappensOnce_data() {
-        QTest::addColumn<bool>("byClick");
-        QTest::newRow("timer tick") << false;
-        QTest::newRow("click on the picture") << true;
+        QTest::addColumn<int>("how"); // 0: the timer ticks, 1: a click on the picture, else a key
+        QTest::newRow("timer tick") << 0;
+        QTest::newRow("click on the picture") << 1;
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
     }
 
     // A tick after the hand-over (the splash is closed but not yet deleted) shows nothing.
     void handOverHappensOnce() {
-        QFETCH(bool, byClick);
+        QFETCH(int, how);
         QPointer<Startbild> splash = new Startbild;
         splash->show();
         Main* main = FindMain();
         auto* timer = FindControl<QTimer>(*splash, QStringLiteral("Timer1"));
-        if (byClick) {
+        if (how == 1) {
             QTest::mouseClick(FindControl<QLabel>(*splash, QStringLiteral("Image1")), Qt::LeftButton);
-        } else {
+        } else if (how == 0) {
             QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+        } else {
+            QVERIFY(QTest::qWaitForWindowActive(splash) && splash->hasFocus());
+            QTest::keyClick(splash, static_cast<Qt::Key>(how));
+            QTest::keyClick(splash, static_cast<Qt::Key>(how)); // the second finds the hand-over done
         }
         QVERIFY(main->isVisible() && !splash.isNull());
         main->hide();
         QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
         QVERIFY(!main->isVisible());
         QTRY_VERIFY(splash.isNull());
+    }
+
+    // Above 1x the picture has the screen's device pixels for the same 761 x 600 logical size.
+    void pictureSharpAtEveryRatio() {
+        for (const auto& [ratio, device] : {std::pair{1.0, QSize(761, 600)}, std::pair{1.5, QSize(1142, 900)},
+                                            std::pair{2.0, QSize(1522, 1200)}}) {
+            const QPixmap picture = Startbild::Picture(ratio);
+            QCOMPARE(picture.size(), device);
+            QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(761, 600));
+        }
     }
 
     // Closed before the hand-over, the splash takes the hidden main window with it; the program ends.

@@ -1,11 +1,14 @@
 #pragma once
 
 // Shared set-up for the window tests: every test program runs on the offscreen platform, with the
-// locale pinned to English (United States) so that decimal points are '.', and with a guard that turns
-// a stray modal dialog or popup menu into a test failure instead of a test that hangs forever.
+// program's accessible interfaces installed as main() installs them, the locale pinned to English (United
+// States) so that decimal points are '.', and with a guard that turns a stray modal dialog or popup menu into
+// a test failure instead of a test that hangs forever.
 //
 // Use:
 //     int main(int argc, char** argv) { return tarvex::uitest::RunUiTest<MyWindowTest>(argc, argv); }
+
+#include "ui/accessibility.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -69,6 +72,7 @@ template <typename TestObject> int RunUiTest(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     QApplication app(argc, argv);
+    InstallAccessibleInterfaces();
     PinLocale();
     ModalLoopGuard guard;
     TestObject test;

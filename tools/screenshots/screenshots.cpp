@@ -6,7 +6,10 @@
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
 //   tarvex_screenshots --report FILE           saves the report of the start state in the format of the
 //                                              extension (FILE.pdf for docs/report-page.png)
+//   tarvex_screenshots --dark DIRECTORY        writes the main window, About and Help in a dark palette
 
+#include "ui/about.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/report_actions.h"
 
@@ -17,6 +20,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdio>
@@ -72,6 +76,34 @@ int ShowForGrab(int seconds) {
     return QApplication::exec();
 }
 
+// Fusion with a dark palette, as a dark desktop gives it: every text must stay readable.
+int WriteDarkShots(const QDir& directory) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x25, 0x25, 0x25));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ToolTipBase, QColor(0x25, 0x25, 0x25));
+    dark.setColor(QPalette::ToolTipText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Link, QColor(0x7a, 0xb8, 0xf5));
+    QApplication::setPalette(dark);
+    Main window;
+    About about;
+    HelpWindow help;
+    bool allWritten = true;
+    for (QWidget* shown :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(&about), static_cast<QWidget*>(&help)}) {
+        shown->show();
+        QApplication::processEvents();
+        const QString path = directory.filePath(QStringLiteral("dark-") + shown->objectName() + ".png");
+        const bool written = shown->grab().save(path, "PNG");
+        std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+        allWritten = allWritten && written;
+    }
+    return allWritten ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,6 +122,9 @@ int main(int argc, char** argv) {
         const ReportActions::Format format =
             ReportActions::FormatOfName(arguments.at(2)).value_or(ReportActions::Format::pdf);
         return report->saveReportTo(arguments.at(2), format) ? 0 : 1;
+    }
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--dark")) {
+        return WriteDarkShots(QDir(arguments.at(2)));
     }
 
     const QDir directory(arguments.size() >= 2 ? arguments.at(1) : QStringLiteral("docs"));
