@@ -1,7 +1,9 @@
-// Time of one budget evaluation, and of an evaluation with the texts of the fifteen result labels, for
-// the window's start state (thermal sensor) and for a diode sensor in its bilinear fd-linearity cell.
+// Time of one budget evaluation, of an evaluation with the texts of the fifteen result labels and of a
+// sweep over every frequency position, for the window's start state (thermal sensor) and for a diode
+// sensor in its bilinear fd-linearity cell.
 #include "budget/inputs.h"
 #include "budget/presentation.h"
+#include "budget/sweep.h"
 #include "budget/uncertainty_budget.h"
 
 #include <benchmark/benchmark.h>
@@ -37,8 +39,21 @@ void BM_EvaluateAndPresent(benchmark::State& state, MeasurementSetup setup, tarv
     }
 }
 
+// One sweep over every position of the frequency bar, 0 ... 5000 (DC ... 49.82 GHz), as the chart
+// evaluates it on every input step.
+void BM_SweepAllFrequencyPositions(benchmark::State& state, MeasurementSetup setup) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(setup);
+        std::vector<tarvex::SweepPoint> sweep = tarvex::Sweep(setup, tarvex::SweepAxis::frequency, {0, 5000});
+        benchmark::DoNotOptimize(sweep);
+    }
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(BM_SweepAllFrequencyPositions, StartState, tarvex::StartSetup())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SweepAllFrequencyPositions, DiodeTS106, DiodeState())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Evaluate, StartState, tarvex::StartSetup());
 BENCHMARK_CAPTURE(BM_Evaluate, DiodeTS106, DiodeState());
 BENCHMARK_CAPTURE(BM_EvaluateAndPresent, StartState_dB, tarvex::StartSetup(), tarvex::ResultUnit::dB);

@@ -21,6 +21,11 @@ UncertaintyBudget CombineBudget(const PerContribution<double>& u, const PerContr
 // The twelve contributions of a setup, in evaluation order, fd_Lin unhalved.
 PerContribution<double> EvaluateContributions(const MeasurementSetup& setup);
 
+// The contributions of a setup that differs only in its frequency from the one that atOtherFrequency was
+// evaluated for: only the frequency-dependent ones are evaluated again. A sweep over frequency uses it.
+PerContribution<double> EvaluateContributionsAtFrequency(const MeasurementSetup& setup,
+                                                         const PerContribution<double>& atOtherFrequency);
+
 // The whole budget of a setup: contributions, then combination.
 UncertaintyBudget EvaluateBudget(const MeasurementSetup& setup);
 

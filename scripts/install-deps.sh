@@ -9,6 +9,8 @@ packages=(
   make
   g++
   qt6-base-dev
+  qt6-charts-dev
+  qt6-svg-dev
   libcli11-dev
   libcsv-dev
   # tests, sanitizers, fuzzing and benchmarks

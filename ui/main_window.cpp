@@ -91,6 +91,7 @@ void Main::CreateConnections() {
             [this] { SetMismatchCaption(ToQString(tarvex::kMismatchProbableCaption)); });
     connect(mnufd_Lin_sys, &QAction::triggered, this, [this] { SetLinearitySystematic(true); });
     connect(mnufd_Lin_nonsys, &QAction::triggered, this, [this] { SetLinearitySystematic(false); });
+    connect(mnuChart, &QAction::triggered, this, &Main::mnuChart_Click);
     connect(frmInfo, &QAction::triggered, this, &Main::frmInfo_Click);
 }
 

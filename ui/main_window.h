@@ -11,6 +11,7 @@
 #include <string>
 
 class About;
+class ChartWindowInterface;
 class ClickableLabel;
 class PositionScrollBar;
 class QAction;
@@ -44,6 +45,11 @@ public:
     tarvex::MeasurementSetup ReadSetup() const;
     // The decimal separator of read-outs and results: the window's locale's.
     std::string DecimalSeparator() const;
+
+    // Move the frequency bar to a position, or the level bar to a level in dBm, as the user would: the
+    // bar's handler runs when the position changes. The chart window asks for these.
+    void SetFrequencyPosition(int position);
+    void SetLevel(int levelDbm);
 
 signals:
     // Raised by every evaluation, after the labels are written: the setup read from the controls and its
@@ -100,6 +106,9 @@ private:
     void opt_unit_db_Click();
     void opt_unit_percent_Click();
 
+    // View > Uncertainty Chart (main_window_chart.cpp).
+    void mnuChart_Click();
+
     // Read-outs and evaluation (main_window_display.cpp).
     void ShowFrequenz();
     void ShowPegel();
@@ -150,15 +159,20 @@ private:
     // Menus.
     QMenu* mnuFile = nullptr;
     QMenu* mnuMenue = nullptr;
+    QMenu* mnuView = nullptr;
     QMenu* mnu_Info = nullptr;
     QAction* mnuEnd = nullptr;
     QAction* mnuSensor_Match_Conservative = nullptr;
     QAction* mnuSensor_Match_Probable = nullptr;
     QAction* mnufd_Lin_sys = nullptr;
     QAction* mnufd_Lin_nonsys = nullptr;
+    QAction* mnuChart = nullptr;
     QAction* frmInfo = nullptr;
 
     QPointer<About> m_about;
+    // The open chart window (from the chart plugin) and its interface, valid while the window lives.
+    QPointer<QWidget> m_chartWindow;
+    ChartWindowInterface* m_chart = nullptr;
     ReportActions* m_reportActions = nullptr; // copy, save and print of the budget
 
     // The frequency-dependent linearity error is treated as systematic.

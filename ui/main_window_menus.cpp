@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -36,13 +37,14 @@ struct MenuItem {
 
 // The rows name the window's private controls, so they live in a friend of the window.
 struct MenuRows {
-    static constexpr std::array<MenuTitle, 3> kTitles{{
+    static constexpr std::array<MenuTitle, 4> kTitles{{
         {&Main::mnuFile, "mnuFile", "&File"},
         {&Main::mnuMenue, "mnuMenue", "&Settings"},
+        {&Main::mnuView, "mnuView", "&View"},
         {&Main::mnu_Info, "mnu_Info", "&Info"},
     }};
 
-    static constexpr std::array<MenuItem, 6> kItems{{
+    static constexpr std::array<MenuItem, 7> kItems{{
         {&Main::mnuFile, &Main::mnuEnd, "mnuEnd", "&End"},
         {&Main::mnuMenue, &Main::mnuSensor_Match_Conservative, "mnuSensor_Match_Conservative",
          "Sensor Match (&conservative)"},
@@ -52,6 +54,7 @@ struct MenuRows {
          "Frequency dep. Linearity Error: systematic"},
         {&Main::mnuMenue, &Main::mnufd_Lin_nonsys, "mnufd_Lin_nonsys",
          "Frequency dep. Linearity Error: statistical"},
+        {&Main::mnuView, &Main::mnuChart, "mnuChart", "Uncertainty &Chart…"},
         {&Main::mnu_Info, &Main::frmInfo, "frmInfo", "About"},
     }};
 };
@@ -68,6 +71,7 @@ void Main::CreateMenus() {
         this->*item.action = action;
     }
     m_reportActions = new ReportActions(*this, *mnuFile, mnuEnd, *Frame1);
+    mnuChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 // The order in which Tab visits the controls: the inputs, the inclusion check boxes, the unit options.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree and checks that it holds the program, the desktop entry,
-# the metainfo, the three icons, the manual page, copyright and changelog, that it declares the Qt
-# libraries and the X11 platform plugin, and that lintian finds neither error nor warning in it.
+# the metainfo, the three icons, the chart plugin, the manual page, copyright and changelog, that it
+# declares the Qt libraries (Qt Charts and Qt SVG for the chart plugin) and the X11 platform plugin, and
+# that lintian finds neither error nor warning in it.
 # Usage: package_contents_test.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -28,6 +29,7 @@ expect() { # what, haystack, needle
 app_id=org.tarvex.uncertainty_analysis
 for path in \
     ./usr/bin/tarvex-uncertainty \
+    ./usr/lib/tarvex-uncertainty/plugins/libtarvex_chart.so \
     ./usr/share/applications/$app_id.desktop \
     ./usr/share/metainfo/$app_id.metainfo.xml \
     ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
@@ -38,7 +40,7 @@ for path in \
     ./usr/share/doc/tarvex-uncertainty/changelog.gz; do
     expect "file" "$contents" "$path"
 done
-for package_name in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package_name in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 qt6-qpa-plugins; do
     expect "dependency" "$depends" "$package_name"
 done
 echo "Depends: $depends"

@@ -1,6 +1,7 @@
 // Writes PNG screenshots of the main window in three states: as it opens, in percent with the
 // systematic-error row (a diode sensor at a high level), and with the conservative mismatch. The controls are
-// driven by their object names, as a user would drive them.
+// driven by their object names, as a user would drive them. Beside them, the chart window for a diode
+// sensor whose frequency-dependent linearity error steps at its table's band edges.
 //
 //   tarvex_screenshots [output-directory]      writes the PNGs (default: docs), offscreen or on a display
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
@@ -15,7 +16,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QDir>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPixmap>
 #include <QRadioButton>
@@ -68,6 +71,28 @@ bool WriteShot(const Shot& shot, const QDir& directory) {
     return written;
 }
 
+// TS-106 at 13 dBm with the linearity error systematic: the systematic-error curve shows its steps.
+bool WriteChartShot(const QDir& directory) {
+    Main window;
+    Select(window, "lstMeßkopf", 5);
+    Move(window, "vsbPegel", 13);
+    Move(window, "vsbFrequenz", 1018);
+    Trigger(window, "mnufd_Lin_sys");
+    window.show();
+    Trigger(window, "mnuChart");
+    auto* chart = window.findChild<QWidget*>(QStringLiteral("frmChart"));
+    if (chart == nullptr) {
+        std::printf("the chart window did not open\n");
+        return false;
+    }
+    chart->resize(1000, 620);
+    QApplication::processEvents();
+    const QString path = directory.filePath(QStringLiteral("chart-TS-106.png"));
+    const bool written = chart->grab().save(path, "PNG");
+    std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+    return written;
+}
+
 int ShowForGrab(int seconds) {
     Main window;
     window.move(0, 0);
@@ -111,6 +136,9 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    if (qEnvironmentVariableIsEmpty("QT_PLUGIN_PATH")) {
+        qputenv("QT_PLUGIN_PATH", TARVEX_CHART_PLUGIN_BUILD_DIR);
+    }
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--show")) {
@@ -144,5 +172,6 @@ int main(int argc, char** argv) {
     for (const Shot& shot : shots) {
         allWritten = WriteShot(shot, directory) && allWritten;
     }
+    allWritten = WriteChartShot(directory) && allWritten;
     return allWritten ? 0 : 1;
 }

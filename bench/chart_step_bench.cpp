@@ -1,0 +1,117 @@
+// Times the chart window, offscreen: opening it (plugin loaded, both sweeps, first paint), and one
+// step of the frequency bar with the chart open, from the bar's change through the main window's labels,
+// both sweeps and every series replaced, to the repaint of both windows. Prints the median, 90th
+// percentile and mean over many steps.
+
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr int kSteps = 300;
+constexpr int kWarmUpSteps = 20;
+constexpr int kOpenings = 15;
+
+struct Summary {
+    double median;
+    double p90;
+    double mean;
+};
+
+Summary Summarize(std::vector<double> milliseconds) {
+    std::sort(milliseconds.begin(), milliseconds.end());
+    const double sum = std::accumulate(milliseconds.begin(), milliseconds.end(), 0.0);
+    return {milliseconds[milliseconds.size() / 2], milliseconds[milliseconds.size() * 9 / 10],
+            sum / static_cast<double>(milliseconds.size())};
+}
+
+void Print(const char* name, Summary summary) {
+    std::printf("%-52s median %8.2f ms   p90 %8.2f ms   mean %8.2f ms\n", name, summary.median, summary.p90,
+                summary.mean);
+}
+
+double Elapsed(const std::function<void()>& action) {
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+QWidget* ChartOf(const Main& window) {
+    return window.findChild<QWidget*>(QStringLiteral("frmChart"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_PLUGIN_PATH")) {
+        qputenv("QT_PLUGIN_PATH", TARVEX_CHART_PLUGIN_BUILD_DIR);
+    }
+    QApplication app(argc, argv);
+    Main window;
+    window.show();
+    QApplication::processEvents();
+    auto* chartAction = window.findChild<QAction*>(QStringLiteral("mnuChart"));
+    auto* frequency = window.findChild<QScrollBar*>(QStringLiteral("vsbFrequenz"));
+    if (chartAction == nullptr || frequency == nullptr) {
+        std::fprintf(stderr, "the main window lacks mnuChart or vsbFrequenz\n");
+        return 1;
+    }
+
+    // Opening: the first includes loading the plugin; later ones create the window afresh.
+    std::vector<double> openings;
+    const auto open = [&] {
+        chartAction->trigger();
+        ChartOf(window)->repaint();
+    };
+    const double first = Elapsed(open);
+    for (int i = 0; i < kOpenings; ++i) {
+        ChartOf(window)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        openings.push_back(Elapsed(open));
+    }
+    QWidget* chart = ChartOf(window);
+    chart->resize(960, 600);
+    QApplication::processEvents();
+
+    std::printf("Chart window, offscreen (%d steps per case)\n", kSteps);
+    std::printf("%-52s %8.2f ms\n", "first opening (plugin loaded)", first);
+    Print("opening again", Summarize(openings));
+    const auto time = [&](const char* name, const std::function<void(int)>& step) {
+        for (int i = 0; i < kWarmUpSteps; ++i) {
+            step(i);
+        }
+        std::vector<double> steps;
+        steps.reserve(kSteps);
+        for (int i = 0; i < kSteps; ++i) {
+            steps.push_back(Elapsed([&] { step(i); }));
+        }
+        Print(name, Summarize(std::move(steps)));
+    };
+    // One position up or down around 10 GHz on TS-301 (1,819 frequency positions).
+    time("frequency one position, no repaint", [&](int i) { frequency->setValue(1018 + (i % 2)); });
+    time("frequency one position + repaint of both windows", [&](int i) {
+        frequency->setValue(1018 + (i % 2));
+        window.repaint();
+        chart->repaint();
+    });
+    // A level step changes every point of the frequency chart.
+    auto* level = window.findChild<QScrollBar*>(QStringLiteral("vsbPegel"));
+    time("level one dBm + repaint of both windows", [&](int i) {
+        level->setValue(i % 2);
+        window.repaint();
+        chart->repaint();
+    });
+    return 0;
+}
