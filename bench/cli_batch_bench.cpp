@@ -2,7 +2,7 @@
 // (EvaluateBudget alone, setups prepared before timing) of the same setups; and the time of one call for a
 // single setup. Prints rows per second, the cost ratio, and the peak resident memory of the tool as
 // /usr/bin/time reports it (the tool's own, not that of this process, which a directly spawned child
-// would inherit as its starting peak).
+// would inherit as its starting peak). With --write-batch it writes only the batch, to standard output.
 
 #include "budget/batch_columns.h"
 #include "budget/inputs.h"
@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -127,10 +128,7 @@ ProcessCost RunTool(std::vector<std::string> args, bool measureMemory = false) {
     return {seconds, peakKiB / 1024.0};
 }
 
-std::string WriteBatch(std::size_t rows) {
-    std::string path = "/tmp/tarvex-budget-bench-XXXXXX";
-    const int fd = ::mkstemp(path.data());
-    std::FILE* file = ::fdopen(fd, "w");
+void WriteBatchTo(std::FILE* file, std::size_t rows) {
     std::string line;
     for (std::size_t i = 0; i < kBatchInputColumns.size(); ++i) {
         line.append(i == 0 ? "" : ",").append(kBatchInputColumns[i]);
@@ -144,6 +142,12 @@ std::string WriteBatch(std::size_t rows) {
         }
         std::fprintf(file, "%s\n", line.c_str());
     }
+}
+
+std::string WriteBatch(std::size_t rows) {
+    std::string path = "/tmp/tarvex-budget-bench-XXXXXX";
+    std::FILE* file = ::fdopen(::mkstemp(path.data()), "w");
+    WriteBatchTo(file, rows);
     std::fclose(file);
     return path;
 }
@@ -168,7 +172,13 @@ double BareEvaluation(std::size_t rows) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "--write-batch" writes the benchmark's batch to standard output and stops, for comparing the tool's
+    // output across versions or profiling it on its own.
+    if (argc == 2 && std::string_view(argv[1]) == "--write-batch") {
+        WriteBatchTo(stdout, kRows);
+        return 0;
+    }
     const std::string batch = WriteBatch(kRows);
     const std::string small = WriteBatch(1000);
     std::vector<double> toolSeconds;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,6 +87,11 @@ void CheckShape(const CsvRecord& row, const ColumnPlaces& places, std::string& p
             continue;
         }
         const std::string& field = row.fields[*places.place[column]];
+        // Nearly every field is ASCII without NUL, which one look at each byte shows.
+        if (std::ranges::all_of(field,
+                                [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80U; })) {
+            continue;
+        }
         const char* trouble = field.find('\0') != std::string::npos ? "holds a NUL character"
                               : !IsUtf8(field)                      ? "holds bytes that are not UTF-8"
                                                                     : nullptr;
@@ -99,6 +105,16 @@ void CheckShape(const CsvRecord& row, const ColumnPlaces& places, std::string& p
 std::string_view FieldOf(const CsvRecord& row, const ColumnPlaces& places, std::size_t column) {
     return places.place[column] && !row.blank ? std::string_view(row.fields[*places.place[column]])
                                               : std::string_view();
+}
+
+// A row's id: its id field, else its line number (written without a string of its own).
+void AssignId(std::string& id, std::string_view field, std::uint64_t line) {
+    if (!field.empty()) {
+        id.assign(field);
+        return;
+    }
+    std::array<char, 24> digits{};
+    id.assign(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), line).ptr);
 }
 
 } // namespace
@@ -123,13 +139,10 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
     while (reader.Next(row)) {
         ++summary.rows;
         problems.clear();
-        id = std::to_string(row.line);
         CheckShape(row, places, problems);
+        const std::string_view rowId = problems.empty() ? Trimmed(FieldOf(row, places, 0)) : "";
+        AssignId(id, rowId, row.line);
         if (problems.empty()) {
-            const std::string_view rowId = Trimmed(FieldOf(row, places, 0));
-            if (!rowId.empty()) {
-                id.assign(rowId);
-            }
             for (std::size_t i = 0; i < kSetupInputCount; ++i) {
                 texts[i] = FieldOf(row, places, i + 1);
             }

@@ -85,6 +85,7 @@ private:
     Step Feed(CsvRecord& record);
     void StartParser();
     void RestartParser();
+    void UseBlankAndEndTests(std::string_view bytes);
     bool Refill();
     static void OnField(void* bytes, std::size_t size, void* self);
     static void OnRecordEnd(int terminator, void* self);

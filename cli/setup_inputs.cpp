@@ -70,6 +70,17 @@ std::optional<double> ReadNumber(std::string_view text, Input input, Problems& p
     return value + 0.0; // -0 reads as 0
 }
 
+// The value of a number text, read as an integer when it is written as one (the common case, and a
+// cheaper read that gives the same value), else as any number.
+std::optional<double> ReadWholeOrNumber(std::string_view text, Input input, Problems& problems) {
+    int whole = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
+    if (error == std::errc() && end == text.data() + text.size()) {
+        return whole;
+    }
+    return ReadNumber(text, input, problems);
+}
+
 // Checks `value` (written as `text`) against lowest ... highest; `what` names the bound with its owner,
 // e.g. "TS-301's" + " top level " + "20" + " dBm".
 bool InRange(double value, std::string_view text, double lowest, double highest, std::string_view owner,
@@ -96,7 +107,7 @@ bool ReadWhole(std::string_view text, Input input, std::optional<WholeRange> ran
     if (text.empty()) {
         return true;
     }
-    const std::optional<double> value = ReadNumber(text, input, problems);
+    const std::optional<double> value = ReadWholeOrNumber(text, input, problems);
     if (!value) {
         return false;
     }

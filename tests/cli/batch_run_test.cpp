@@ -104,6 +104,9 @@ TEST(BatchRows, ErrorMessages) {
         {Row({{"level_dbm", "35"}}), "level_dbm: 35 is above TS-301's top level 20 dBm"},
         {Row({{"level_dbm", "-1e10"}}), "level_dbm: -1e10 is below TS-301's bottom level -30 dBm"},
         {Row({{"level_dbm", "20.5"}}), "level_dbm: '20.5' is not a whole number"},
+        {Row({{"level_dbm", "-2147483649"}, {"filter", "99999999999"}}),
+         "level_dbm: -2147483649 is below TS-301's bottom level -30 dBm; "
+         "filter: 99999999999 is above the top filter number 12"},
         {Row({{"sensor", "TS-999"}, {"level_dbm", "35"}}),
          "sensor: unknown 'TS-999' (one of TS-101, TS-102, TS-103, TS-104, TS-105, TS-106, TS-107, TS-108, "
          "TS-109, TS-201, TS-202A, TS-202B, TS-203, TS-301, TS-302, TS-303, TS-304, TS-305)"},
@@ -152,6 +155,11 @@ TEST(BatchRows, SpellingsOfOneSetup) {
              {"exclude", " noise  drift "},
              {"unit", "PERCENT"}}),
         Row({{"frequency_ghz", "\"10.000\""},
+             {"level_dbm", "020"},
+             {"mismatch", "conservative"},
+             {"exclude", "drift noise"},
+             {"unit", "percent"}}),
+        Row({{"frequency_ghz", "10"},
              {"level_dbm", "200e-1"},
              {"mismatch", "conservative"},
              {"exclude", "\"drift, noise, drift\""},
@@ -176,6 +184,8 @@ TEST(BatchRows, CsvShapes) {
     const std::string_view twoColumns = "2 fields where the header names 3 columns";
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
         {"\xEF\xBB\xBFid,level_dbm\r\nA,5\r\nB, 6 \r\n", {"A|", "B|"}},
+        // Carriage returns inside a field and at a line's end, on lines among others without one.
+        {"id,level_dbm\nA\rB,5\r\n\"C\r\nD\",6\nE,7\n", {"A\rB|", "C\r\nD|", "E|"}},
         {"id,level_dbm\n\"a,\"\"b\"\"\nc\",5\nlast,1", {"a,\"b\"\nc|", "last|"}},
         {"level_dbm,sensor\n5,\n\n\n", {"2|"}},
         {"id,level_dbm\nA,5\n\n  \nB,6\n",
