@@ -3,6 +3,7 @@
 // both sweeps and every series replaced, to the repaint of both windows. Prints the median, 90th
 // percentile and mean over many steps.
 
+#include "bench/step_timing.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -10,10 +11,8 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -22,20 +21,7 @@ constexpr int kSteps = 300;
 constexpr int kWarmUpSteps = 20;
 constexpr int kOpenings = 15;
 
-struct Summary {
-    double median;
-    double p90;
-    double mean;
-};
-
-Summary Summarize(std::vector<double> milliseconds) {
-    std::sort(milliseconds.begin(), milliseconds.end());
-    const double sum = std::accumulate(milliseconds.begin(), milliseconds.end(), 0.0);
-    return {milliseconds[milliseconds.size() / 2], milliseconds[milliseconds.size() * 9 / 10],
-            sum / static_cast<double>(milliseconds.size())};
-}
-
-void Print(const char* name, Summary summary) {
+void Print(const char* name, StepSummary summary) {
     std::printf("%-52s median %8.2f ms   p90 %8.2f ms   mean %8.2f ms\n", name, summary.median, summary.p90,
                 summary.mean);
 }
@@ -89,15 +75,7 @@ int main(int argc, char** argv) {
     std::printf("%-52s %8.2f ms\n", "first opening (plugin loaded)", first);
     Print("opening again", Summarize(openings));
     const auto time = [&](const char* name, const std::function<void(int)>& step) {
-        for (int i = 0; i < kWarmUpSteps; ++i) {
-            step(i);
-        }
-        std::vector<double> steps;
-        steps.reserve(kSteps);
-        for (int i = 0; i < kSteps; ++i) {
-            steps.push_back(Elapsed([&] { step(i); }));
-        }
-        Print(name, Summarize(std::move(steps)));
+        Print(name, TimeSteps(kWarmUpSteps, kSteps, 1e6, step));
     };
     // One position up or down around 10 GHz on TS-301 (1,819 frequency positions).
     time("frequency one position, no repaint", [&](int i) { frequency->setValue(1018 + (i % 2)); });

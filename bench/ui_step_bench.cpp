@@ -3,54 +3,27 @@
 // control until every read-out and result label is written; then the same steps followed by a repaint
 // of the whole window. Prints the median, 90th percentile and mean of 1,000 steps per case.
 
+#include "bench/step_timing.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <numeric>
-#include <vector>
 
 namespace {
 
 constexpr int kSteps = 1000;
 constexpr int kWarmUpSteps = 50;
 
-struct Summary {
-    double median;
-    double p90;
-    double mean;
-};
-
-Summary Summarize(std::vector<double> microseconds) {
-    std::sort(microseconds.begin(), microseconds.end());
-    const double sum = std::accumulate(microseconds.begin(), microseconds.end(), 0.0);
-    return {microseconds[microseconds.size() / 2], microseconds[microseconds.size() * 9 / 10],
-            sum / static_cast<double>(microseconds.size())};
+// Runs step(i) kSteps times after a warm-up, timing each run on its own, in microseconds.
+StepSummary Time(const std::function<void(int)>& step) {
+    return TimeSteps(kWarmUpSteps, kSteps, 1e3, step);
 }
 
-// Runs step(i) kSteps times after a warm-up, timing each run on its own.
-Summary Time(const std::function<void(int)>& step) {
-    for (int i = 0; i < kWarmUpSteps; ++i) {
-        step(i);
-    }
-    std::vector<double> microseconds;
-    microseconds.reserve(kSteps);
-    QElapsedTimer timer;
-    for (int i = 0; i < kSteps; ++i) {
-        timer.start();
-        step(i);
-        microseconds.push_back(static_cast<double>(timer.nsecsElapsed()) / 1000.0);
-    }
-    return Summarize(std::move(microseconds));
-}
-
-void Print(const char* name, Summary summary) {
+void Print(const char* name, StepSummary summary) {
     std::printf("%-44s median %9.1f us   p90 %9.1f us   mean %9.1f us\n", name, summary.median, summary.p90,
                 summary.mean);
 }
