@@ -6,8 +6,8 @@
 
 namespace tarvex {
 
-// The twelve contribution calculators: each returns one standard uncertainty in dB. A specification
-// without value counts as 0. Calc_fd_Lin returns the error itself, not a standard uncertainty.
+// The twelve contribution calculators: each returns one standard uncertainty in dB. A data-sheet
+// figure without value counts as 0. Calc_fd_Lin returns the error itself, not a standard uncertainty.
 double Calc_u_cal(std::string_view sensor, double frequency, int level);
 double Calc_u_drift(std::string_view sensor, int level);
 double Calc_u_noise(std::string_view sensor, int level, int filterNumber);

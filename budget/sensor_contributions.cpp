@@ -55,7 +55,7 @@ std::span<const std::string_view> Resolutions() {
     return kResolutionTexts;
 }
 
-// Divisors. A specification quoted as an expanded uncertainty of a normal distribution at coverage
+// Divisors. A data-sheet figure quoted as an expanded uncertainty of a normal distribution at coverage
 // factor k = 2 (about 95 %) becomes a standard uncertainty by dividing by √4 = 2: the calibration table,
 // zero drift, noise, linearity and power coefficient are read that way. A reading quantised to a display
 // step lies anywhere within half a step with equal likelihood: a rectangular distribution, divided by √3.
@@ -82,7 +82,7 @@ double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
     return AdditivePowerErrorDb(noiseW, p) / std::sqrt(4.0);
 }
 
-// The linearity specification in dB, at k = 2.
+// The data sheet's linearity figure in dB, at k = 2.
 double Calc_u_lin(std::string_view sensor) {
     const double l = ValueOrZero(SensorLinearity(sensor));
     return l / std::sqrt(4.0);

@@ -16,7 +16,7 @@ struct Band {
 // Shared edges therefore belong to the band listed first.
 std::optional<double> FirstBandContaining(std::span<const Band> bands, double f);
 
-// A specification without value takes part in arithmetic as 0.
+// A data-sheet figure without value takes part in arithmetic as 0.
 constexpr double ValueOrZero(std::optional<double> value) {
     return value.value_or(0.0);
 }
