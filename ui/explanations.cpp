@@ -249,8 +249,19 @@ void AddExplanations(Main& window) {
             ToQString(kUnitDetails));
     Explain(window, "opt_unit_percent", QStringLiteral("Results in percent, as uncertainty of the power."),
             ToQString(kUnitDetails));
+    // The two captions' texts depend only on the two settings, which most evaluations (a bar moved, a
+    // box ticked) leave as they are: they are written again only when a setting has changed.
+    const tarvex::MeasurementSetup start = window.ReadSetup();
+    ExplainSettings(window, start);
     QObject::connect(&window, &Main::evaluated, &window,
-                     [&window](const tarvex::MeasurementSetup& setup) { ExplainSettings(window, setup); });
-    ExplainSettings(window, window.ReadSetup());
+                     [&window, mismatchMode = start.mismatchMode, fdLinSystematic = start.fdLinSystematic](
+                         const tarvex::MeasurementSetup& setup) mutable {
+                         if (setup.mismatchMode == mismatchMode && setup.fdLinSystematic == fdLinSystematic) {
+                             return;
+                         }
+                         mismatchMode = setup.mismatchMode;
+                         fdLinSystematic = setup.fdLinSystematic;
+                         ExplainSettings(window, setup);
+                     });
     AddWhatsThisKey(window);
 }
