@@ -99,6 +99,14 @@ QList<QLineSeries*> SweepChartView::dataSeries() const {
     return series;
 }
 
+// Takes a series off the chart, forgets its points, deletes it and clears the pointer to it.
+void SweepChartView::deleteSeries(QLineSeries*& series) {
+    chart()->removeSeries(series);
+    m_data.remove(series);
+    delete series;
+    series = nullptr;
+}
+
 // Creates the series of newly ticked contributions (hidden) and of the systematic error, deletes those
 // that are gone. True when the set changed.
 bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic) {
@@ -111,10 +119,7 @@ bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool show
             series->setVisible(false);
             changed = true;
         } else if (!wanted && series != nullptr) {
-            chart()->removeSeries(series);
-            m_data.remove(series);
-            delete series;
-            series = nullptr;
+            deleteSeries(series);
             changed = true;
         }
     }
@@ -122,10 +127,7 @@ bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool show
         m_systematic = newSeries("seriesSystematic");
         changed = true;
     } else if (!showSystematic && m_systematic != nullptr) {
-        chart()->removeSeries(m_systematic);
-        m_data.remove(m_systematic);
-        delete m_systematic;
-        m_systematic = nullptr;
+        deleteSeries(m_systematic);
         changed = true;
     }
     return changed;

@@ -50,6 +50,7 @@ private:
     // The series in legend order: expanded, combined, systematic, then the contributions as the
     // result table lists them. Series that exist but are hidden count too.
     QLineSeries* newSeries(const std::string& objectName);
+    void deleteSeries(QLineSeries*& series);
     QList<QLineSeries*> dataSeries() const;
     bool syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic);
     void attachAll();
