@@ -1,5 +1,6 @@
 #include "budget/budget_description.h"
 
+#include "budget/batch_columns.h"
 #include "budget/number_format.h"
 #include "budget/presentation.h"
 #include "budget/value_mappings.h"
@@ -67,8 +68,9 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
         {"Harmonics 3f", HarmonicReadout(setup.harmonic3f)},
         {"Lower Temp. Limit", TemperatureReadout(setup.tempMin)},
         {"Upper Temp. Limit", TemperatureReadout(setup.tempMax)},
-        {"Sensor Match", setup.mismatchMode == MismatchMode::probable ? "probable" : "conservative"},
-        {"Frequency dep. Linearity Error", setup.fdLinSystematic ? "systematic" : "statistical"},
+        // The settings in the command line's keywords.
+        {"Sensor Match", std::string(MismatchKeyword(setup.mismatchMode))},
+        {"Frequency dep. Linearity Error", std::string(LinearityKeyword(setup.fdLinSystematic))},
     };
 
     const ResultTexts texts = PresentBudget(budget, setup.unit, decimalSeparator);
