@@ -18,7 +18,8 @@ std::optional<WholeRange> SweepRangeOf(std::string_view sensor, SweepAxis axis) 
 }
 
 // One setup is changed in place and evaluated per position, so a sweep copies no strings; the result
-// is allocated once. Over frequency only the frequency-dependent contributions are evaluated again.
+// is allocated once. Over frequency only the frequency-dependent contributions are evaluated again; over
+// level every contribution may change.
 std::vector<SweepPoint> Sweep(const MeasurementSetup& setup, SweepAxis axis, WholeRange positions) {
     std::vector<SweepPoint> points;
     if (positions.highest < positions.lowest) {
@@ -26,23 +27,22 @@ std::vector<SweepPoint> Sweep(const MeasurementSetup& setup, SweepAxis axis, Who
     }
     points.reserve(static_cast<std::size_t>(positions.highest - positions.lowest) + 1);
     MeasurementSetup probe = setup;
+    if (axis == SweepAxis::level) {
+        for (int position = positions.lowest; position <= positions.highest; ++position) {
+            probe.level = position;
+            points.push_back({position, static_cast<double>(position), EvaluateBudget(probe)});
+        }
+        return points;
+    }
     const PerContribution<double> atAnyFrequency = EvaluateContributions(setup);
     for (int position = positions.lowest; position <= positions.highest; ++position) {
-        double x = 0.0;
-        if (axis == SweepAxis::frequency) {
-            const std::optional<double> frequency = vsb_to_Freq(position);
-            if (!frequency.has_value()) {
-                continue;
-            }
-            x = *frequency;
-            probe.frequency = x;
-            const PerContribution<double> u = EvaluateContributionsAtFrequency(probe, atAnyFrequency);
-            points.push_back({position, x, CombineBudget(u, probe.include, probe.fdLinSystematic)});
-        } else {
-            x = position;
-            probe.level = position;
-            points.push_back({position, x, EvaluateBudget(probe)});
+        const std::optional<double> frequency = vsb_to_Freq(position);
+        if (!frequency.has_value()) {
+            continue;
         }
+        probe.frequency = *frequency;
+        const PerContribution<double> u = EvaluateContributionsAtFrequency(probe, atAnyFrequency);
+        points.push_back({position, *frequency, CombineBudget(u, probe.include, probe.fdLinSystematic)});
     }
     return points;
 }

@@ -119,10 +119,6 @@ double ReturnLossFromPosition(int position) {
     return static_cast<double>(position) / 10.0;
 }
 
-double SourceMatchFromPosition(int position) {
-    return SourceMatch(ReturnLossFromPosition(position));
-}
-
 std::string FrequencyReadout(int position, std::string_view decimalSeparator) {
     return FrequencyReadoutGHz(vsb_to_Freq(position).value_or(0.0), decimalSeparator);
 }

@@ -22,8 +22,6 @@ std::int16_t LevelPosition(double powerW);
 
 // The source-match bar's position is the return loss in tenths of a dB.
 double ReturnLossFromPosition(int position);
-// Source match from the return-loss position: 10^((-position / 10) / 20).
-double SourceMatchFromPosition(int position);
 
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
 std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"

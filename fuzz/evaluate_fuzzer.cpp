@@ -167,7 +167,7 @@ void MapAndRead(FuzzedDataProvider& in) {
     pos(back.value_or(0.0));
     pos(ConsumeAnyDouble(in));
     LevelPosition(ConsumeAnyDouble(in));
-    SourceMatchFromPosition(position);
+    SourceMatch(ReturnLossFromPosition(position));
 
     FrequencyReadout(position, separator);
     LevelReadout(position, separator);

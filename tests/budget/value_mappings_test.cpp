@@ -1,5 +1,7 @@
 #include "budget/value_mappings.h"
 
+#include "budget/measurement_setup.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -83,8 +85,8 @@ TEST(Readouts, Impedance) {
         const ImpedanceReadouts r = ImpedanceReadout(position, separator);
         EXPECT_EQ(r.returnLoss + ' ' + r.reflectionCoefficient + ' ' + r.vswr, expected);
     }
-    EXPECT_NEAR(SourceMatchFromPosition(200), 0.1, 1e-15);
-    EXPECT_EQ(SourceMatchFromPosition(std::numeric_limits<int>::min()), kInf);
+    EXPECT_NEAR(SourceMatch(ReturnLossFromPosition(200)), 0.1, 1e-15);
+    EXPECT_EQ(SourceMatch(ReturnLossFromPosition(std::numeric_limits<int>::min())), kInf);
 }
 
 } // namespace
