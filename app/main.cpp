@@ -1,8 +1,8 @@
 // Starts the program: the splash window creates the main window and hands over to it. The program ends
 // when its last window closes, or at once with File > End.
 
-#include "ui/accessibility.h"
-#include "ui/startbild.h"
+#include "ui/accessibility/accessibility.h"
+#include "ui/info/startbild.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -4,7 +4,7 @@
 // percentile and mean over many steps.
 
 #include "bench/step_timing.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QApplication>

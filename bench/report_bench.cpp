@@ -2,9 +2,9 @@
 // state, and of the PDF report of that state, offscreen. Google Benchmark reports the median of the
 // repetitions (--benchmark_repetitions, 9 by default here).
 
-#include "ui/main_window.h"
-#include "ui/report_actions.h"
-#include "ui/report_page.h"
+#include "ui/main/main_window.h"
+#include "ui/report/report_actions.h"
+#include "ui/report/report_page.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,7 +4,7 @@
 // of the whole window. Prints the median, 90th percentile and mean of 1,000 steps per case.
 
 #include "bench/step_timing.h"
-#include "ui/main_window.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -4,8 +4,8 @@
 #include "data/band_lookup.h"
 #include "data/calibration_data.h"
 #include "data/fd_linearity_data.h"
-#include "data/scalar_specs.h"
 #include "data/sensor_catalogue.h"
+#include "data/sheet_figures.h"
 
 #include <array>
 #include <cmath>

@@ -121,9 +121,9 @@ std::optional<double> SensorFdLinearity(std::string_view sensor, double frequenc
     if (row->sensor == nullptr) {
         return 0.0;
     }
-    const FdLinearitySensor& spec = *row->sensor;
+    const FdLinearitySensor& sheet = *row->sensor;
 
-    const LevelBands& levels = *spec.levels;
+    const LevelBands& levels = *sheet.levels;
     if (levelDbm < levels.zeroBelow) {
         return 0.0;
     }
@@ -133,7 +133,7 @@ std::optional<double> SensorFdLinearity(std::string_view sensor, double frequenc
     const bool upperBand = levelDbm > levels.lowerTop;
     const std::size_t p1 = upperBand ? 1 : 0;
 
-    const FrequencyStep* step = StepContaining(spec.steps, frequencyGHz);
+    const FrequencyStep* step = StepContaining(sheet.steps, frequencyGHz);
     if (step == nullptr) {
         return std::nullopt;
     }
@@ -141,10 +141,10 @@ std::optional<double> SensorFdLinearity(std::string_view sensor, double frequenc
         return 0.0;
     }
     const auto f1 = static_cast<std::size_t>(step->firstNode);
-    const Grid& grid = *spec.grid;
+    const Grid& grid = *sheet.grid;
     double c11 = grid.errorPercent[p1][f1];
-    if (upperBand && step->firstNode == spec.exception.firstNode) {
-        c11 = spec.exception.c11;
+    if (upperBand && step->firstNode == sheet.exception.firstNode) {
+        c11 = sheet.exception.c11;
     }
     return BilinearInterpolate(grid.frequencyNodesGHz[f1], grid.frequencyNodesGHz[f1 + 1],
                                levels.powerNodesMw[p1], levels.powerNodesMw[p1 + 1], c11,

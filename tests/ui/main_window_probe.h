@@ -6,9 +6,9 @@
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
 #include "budget/value_mappings.h"
-#include "ui/position_scroll_bar.h"
-#include "ui/result_rows.h"
-#include "ui_test_support.h"
+#include "tests/ui/ui_test_support.h"
+#include "ui/controls/position_scroll_bar.h"
+#include "ui/main/result_rows.h"
 
 #include <QAction>
 #include <QCheckBox>

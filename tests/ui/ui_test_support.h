@@ -8,7 +8,7 @@
 // Use:
 //     int main(int argc, char** argv) { return tarvex::uitest::RunUiTest<MyWindowTest>(argc, argv); }
 
-#include "ui/accessibility.h"
+#include "ui/accessibility/accessibility.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -9,10 +9,10 @@
 //                                              extension (FILE.pdf for docs/report-page.png)
 //   tarvex_screenshots --dark DIRECTORY        writes the main window, About and Help in a dark palette
 
-#include "ui/about.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
-#include "ui/report_actions.h"
+#include "ui/info/about.h"
+#include "ui/info/help_window.h"
+#include "ui/main/main_window.h"
+#include "ui/report/report_actions.h"
 
 #include <QAction>
 #include <QApplication>

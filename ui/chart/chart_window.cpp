@@ -1,0 +1,177 @@
+#include "ui/chart/chart_window.h"
+
+#include "budget/sweep.h"
+#include "budget/value_mappings.h"
+#include "ui/chart/sweep_chart_view.h"
+#include "ui/controls/qt_text.h"
+
+#include <QBoxLayout>
+#include <QBuffer>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int kStartWidth = 960;
+constexpr int kStartHeight = 600;
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
+    : QWidget(owner, Qt::Window)
+    , m_picks(std::move(picks)) {
+    setObjectName(QStringLiteral("frmChart"));
+    setWindowTitle(QStringLiteral("Uncertainty Chart"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(kStartWidth, kStartHeight);
+
+    tabCharts = new QTabWidget(this);
+    tabCharts->setObjectName(QStringLiteral("tabCharts"));
+    m_frequency = new SweepChartView(tarvex::SweepAxis::frequency, tabCharts);
+    m_level = new SweepChartView(tarvex::SweepAxis::level, tabCharts);
+    m_frequency->setAccessibleName(QStringLiteral("Uncertainty versus frequency"));
+    m_level->setAccessibleName(QStringLiteral("Uncertainty versus level"));
+    tabCharts->addTab(m_frequency, QStringLiteral("versus &Frequency"));
+    tabCharts->addTab(m_level, QStringLiteral("versus &Level"));
+
+    lblChartPoint = new QLabel(this);
+    lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
+    lblChartPoint->setAccessibleName(QStringLiteral("Nearest point"));
+    cmdSaveImage = MakeButton(this, "cmdSaveImage", QStringLiteral("Save &Image…"));
+    cmdSaveData = MakeButton(this, "cmdSaveData", QStringLiteral("Save &Data…"));
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblChartPoint, 1);
+    bottom->addWidget(cmdSaveImage);
+    bottom->addWidget(cmdSaveData);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabCharts, 1);
+    layout->addLayout(bottom);
+
+    connect(m_frequency, &SweepChartView::picked, this, [this](int position) {
+        if (m_picks.frequencyPosition) {
+            m_picks.frequencyPosition(position);
+        }
+    });
+    connect(m_level, &SweepChartView::picked, this, [this](int level) {
+        if (m_picks.level) {
+            m_picks.level(level);
+        }
+    });
+    connect(m_frequency, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
+    connect(m_level, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
+    connect(cmdSaveImage, &QPushButton::clicked, this, &ChartWindow::cmdSaveImage_Click);
+    connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
+    if (owner != nullptr) {
+        owner->installEventFilter(this);
+    }
+}
+
+// Both sweeps run on every evaluation, each over the sensor's whole range with every other input as
+// the main window has it; the point at the window's own position is the budget it has just shown.
+void ChartWindow::follow(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& budget) {
+    const QString sensor = ToQString(setup.sensor);
+    const std::string separator = locale().decimalPoint().toStdString();
+    m_frequency->chart()->setTitle(sensor + QStringLiteral(" at ") +
+                                   ToQString(tarvex::LevelReadout(setup.level, separator)));
+    m_frequency->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::frequency), budget);
+    const QString frequency = setup.frequency > 0.0
+                                  ? ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator))
+                                  : QStringLiteral("DC");
+    m_level->chart()->setTitle(sensor + QStringLiteral(" at ") + frequency);
+    m_level->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::level), budget);
+}
+
+// The chart closes with the window that owns it.
+bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Close) {
+        close();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+SweepChartView* ChartWindow::currentChart() const {
+    return tabCharts->currentIndex() == 0 ? m_frequency : m_level;
+}
+
+// As the report is saved: QSaveFile renames its temporary file into place only when all is written, so a
+// failure leaves no partial file and an earlier file whole; the reason is shown.
+bool ChartWindow::writeFile(const QString& path, const QByteArray& contents, const QString& what) {
+    QSaveFile file(path);
+    const bool saved =
+        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        QMessageBox::critical(this, QStringLiteral("Save ") + what,
+                              QStringLiteral("The chart's %1 could not be saved as %2.\n\n%3")
+                                  .arg(what.toLower(), QDir::toNativeSeparators(path), reason));
+    }
+    return saved;
+}
+
+bool ChartWindow::saveImage(const QString& path) {
+    SweepChartView* chart = currentChart();
+    QByteArray contents;
+    QBuffer buffer(&contents);
+    buffer.open(QIODevice::WriteOnly);
+    if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(chart->size());
+        svg.setViewBox(QRect(QPoint(0, 0), chart->size()));
+        svg.setTitle(windowTitle());
+        QPainter painter(&svg);
+        chart->render(&painter);
+    } else {
+        chart->grab().save(&buffer, "PNG"); // grab() renders at the screen's device pixel ratio
+    }
+    return writeFile(path, contents, QStringLiteral("Image"));
+}
+
+bool ChartWindow::saveData(const QString& path) {
+    return writeFile(path, currentChart()->csv().toUtf8(), QStringLiteral("Data"));
+}
+
+void ChartWindow::cmdSaveImage_Click() {
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Image"), QStringLiteral("uncertainty-chart.png"),
+        QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += filter.startsWith(QStringLiteral("SVG")) ? QStringLiteral(".svg") : QStringLiteral(".png");
+    }
+    saveImage(path);
+}
+
+void ChartWindow::cmdSaveData_Click() {
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data"),
+                                                QStringLiteral("uncertainty-chart.csv"),
+                                                QStringLiteral("CSV file (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
+    }
+    saveData(path);
+}
