@@ -4,6 +4,7 @@
 #include "budget/batch_columns.h"
 #include "budget/budget_description.h"
 #include "budget/inputs.h"
+#include "budget/program_info.h"
 #include "budget/uncertainty_budget.h"
 #include "cli/batch_run.h"
 #include "cli/output_target.h"
@@ -155,7 +156,7 @@ int Main(int argc, char** argv) {
     CLI::App app("The measurement uncertainty budget of an RF power measurement with a Tarvex sensor, as the "
                  "window program shows it: for one setup given as options, or for every row of a CSV batch.",
                  "tarvex-budget");
-    app.set_version_flag("--version", "tarvex-budget " TARVEX_VERSION);
+    app.set_version_flag("--version", "tarvex-budget " + std::string(kProgramVersion));
     app.footer(kFooter);
     Options options;
     app.add_option("--batch", options.batch, "evaluate every row of this CSV file ('-' for standard input)")
