@@ -1,6 +1,7 @@
 // tarvex-budget as a process: exit statuses, messages, the start state as a table, and files written
 // whole or not at all.
 
+#include "budget/batch_columns.h"
 #include "budget/program_info.h"
 
 #include <gtest/gtest.h>
@@ -131,7 +132,13 @@ TEST_F(Tool, ExitStatusesAndMessages) {
         EXPECT_TRUE(outcome.err.starts_with(c.errStart)) << outcome.err;
         EXPECT_EQ(c.errStart.empty(), outcome.err.empty()) << outcome.err;
     }
-    EXPECT_TRUE(Invoke({"--help"}).out.find("--batch") != std::string::npos);
+    // The help explains every output column and ends with an example and where the columns stand.
+    const std::string help = Invoke({"--help"}).out;
+    for (const std::string& column : tarvex::BatchResultColumns()) {
+        EXPECT_NE(help.find("\n  " + column + " "), std::string::npos) << column;
+    }
+    EXPECT_NE(help.find("\nExample: tarvex-budget --batch "), std::string::npos);
+    EXPECT_TRUE(help.ends_with("'Output columns' for the results.\n")) << help;
     EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " + std::string(tarvex::kProgramVersion) + "\n");
 }
 
