@@ -1,5 +1,6 @@
 #pragma once
 
+#include "budget/coverage.h"
 #include "budget/measurement_setup.h"
 #include "budget/uncertainty_budget.h"
 
@@ -37,6 +38,19 @@ struct DescribedShare {
     std::string text;
 };
 
+// What ±U covers and the 95 % interval, by the exact method (budget/coverage.h): two rows for tables, a
+// caption ("±0.15 dB (k = 2) covers 99.7 %; the 95 % interval is ±0.11 dB (k = 1.47)") and the sentence of a
+// report, and the density in dB for a plot with the marks at ±MU and at the interval's ends.
+struct DescribedCoverage {
+    DescribedRow coverageOfMU; // "Coverage of ±U" / "99.7 %"
+    DescribedRow interval95;   // "95 % Coverage Interval" / "±0.11 dB (k = 1.47)"
+    std::string caption;
+    std::string sentence;
+    CoverageFigures figures;           // dB
+    double MU = 0.0;                   // dB
+    std::vector<DensityPoint> density; // dB and 1/dB, over ±1.5 MU
+};
+
 // A whole budget as the window shows it, for the clipboard, reports, print-outs and the command line's
 // table. Every text is one the window writes (read-outs and result labels, with the given decimal
 // separator), with the leading blank of a result pattern dropped, so that a document can never disagree
@@ -48,6 +62,7 @@ struct BudgetDescription {
     DescribedRow expanded;                            // expanded uncertainty (k = 2), caption by unit
     std::optional<DescribedRow> systematic;           // only while the window shows the systematic row
     std::vector<DescribedShare> shares;               // included contributions, largest share first
+    std::optional<DescribedCoverage> coverage;        // none without a distribution (nothing ticked or all 0)
 };
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,

@@ -59,8 +59,7 @@ std::vector<DensityPoint> ExactDensityCurve(const std::vector<ErrorTerm>& terms,
     curve.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const double x = from + (to - from) * static_cast<double>(i) / static_cast<double>(count - 1);
-        const double inside = std::nextafter(x, 0.0);
-        curve.push_back({x, std::max(distribution.Density(x), distribution.Density(inside))});
+        curve.push_back({x, distribution.Density(x)});
     }
     return curve;
 }

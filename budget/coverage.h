@@ -64,7 +64,7 @@ std::optional<CoverageFigures> BudgetCoverage(const MeasurementSetup& setup, con
                                               CoverageMethod method);
 
 // The exact density on `count` equally spaced points from `from` to `to` (dB, 1/dB), for plotting; empty
-// without terms. A point on an arcsine term's bound gets the density just inside it.
+// without terms.
 struct DensityPoint {
     double x;
     double density;

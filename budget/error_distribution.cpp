@@ -51,8 +51,8 @@ constexpr double kNegligibleShare = 1e-3;
 constexpr double kSmoothShare = 0.3;
 // Phases per arcsine term for each ratio of its bound to the closed form's standard deviation, and the
 // most phase combinations the averaging may take before the lattice takes over.
-constexpr double kPhasesPerRatio = 6.0;
-constexpr double kFewestPhases = 8.0;
+constexpr double kPhasesPerRatio = 4.0;
+constexpr double kFewestPhases = 4.0;
 constexpr double kMostPhasePoints = 6000.0;
 // Masses below this are dropped from a lattice's ends.
 constexpr double kNegligibleMass = 1e-18;
@@ -209,7 +209,7 @@ Split WidestArcsineApart(Split split) {
 
 std::size_t PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
     return static_cast<std::size_t>(
-        std::max(kFewestPhases, std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd)));
+        kFewestPhases + std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd));
 }
 
 // The sums of every arcsine term's equally spaced phase points, each of equal weight, in ascending order;
