@@ -208,8 +208,8 @@ Split WidestArcsineApart(Split split) {
 }
 
 std::size_t PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
-    return static_cast<std::size_t>(
-        kFewestPhases + std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd));
+    return static_cast<std::size_t>(kFewestPhases +
+                                    std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd));
 }
 
 // The sums of every arcsine term's equally spaced phase points, each of equal weight, in ascending order;
