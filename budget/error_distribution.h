@@ -18,8 +18,8 @@ struct Interval {
 };
 
 // The distribution of a sum of independent error terms. All normal terms form one normal term; terms far
-// below the whole standard deviation (u < 1e-3 of it, whose shape changes a probability by less than
-// 1e-12) join it as well. The normal term and the rectangular ones are summed in closed form. An arcsine
+// below the whole standard deviation (u < 0.02 of it, whose shape changes a probability by less than
+// 1e-8) join it as well. The normal term and the rectangular ones are summed in closed form. An arcsine
 // term b·cos(φ) is the mean over its phase φ: the closed form is averaged over equally spaced phases of
 // every arcsine term (the midpoint rule, whose error falls exponentially with the number of phases for a
 // smooth periodic function; the number follows from b against the closed form's width). Where the closed
@@ -78,6 +78,7 @@ private:
     Lattice m_fine;
     double m_sd = 0.0;
     double m_reach = 0.0;
+    double m_excessKurtosis = 0.0;
     bool m_hasArcsine = false;
     bool m_extrapolate = true; // the lattices differ in step and are extrapolated
 };
