@@ -48,8 +48,6 @@ constexpr double kCoarseStepsPerSd = 64.0;
 // Terms below this fraction of the whole standard deviation join the normal term.
 // (Its shape changes a probability by about its excess kurtosis times (u/sd)⁴ / 24 · 0.3: below 1e-8.)
 constexpr double kNegligibleShare = 0.02;
-// The closed-form part stays continuous while its standard deviation is at least this share of the whole.
-constexpr double kSmoothShare = 0.3;
 // Phases per arcsine term for each ratio of its bound to the closed form's standard deviation, and the
 // most phase combinations the averaging may take before the lattice takes over.
 constexpr double kPhasesPerRatio = 3.0;

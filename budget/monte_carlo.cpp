@@ -209,7 +209,7 @@ std::optional<MonteCarloOutcome> MonteCarloCoverage(const std::vector<ErrorTerm>
         }
     }
     std::vector<double>& values = outcome.values;
-    const double within = static_cast<double>(
+    const auto within = static_cast<double>(
         std::count_if(values.begin(), values.end(), [uc](double v) { return std::fabs(v) <= 2.0 * uc; }));
     outcome.shortest95 = ShortestInterval(values);
     // Both ends of the symmetric interval lie in the tails that the shortest interval sorted.
