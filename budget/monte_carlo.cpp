@@ -44,8 +44,10 @@ private:
     // equally likely anywhere in the unit disc, whose angle θ is uniform; cheaper than a cosine.
     double CosOfPhase() {
         for (;;) {
-            const double x = 2.0 * Uniform() - 1.0;
-            const double y = 2.0 * Uniform() - 1.0;
+            // Both coordinates from one draw of the engine, 32 bits each.
+            const std::uint64_t bits = m_engine();
+            const double x = 2.0 * static_cast<double>(bits >> 32U) * 0x1.0p-32 - 1.0;
+            const double y = 2.0 * static_cast<double>(bits & 0xFFFFFFFFU) * 0x1.0p-32 - 1.0;
             const double r2 = x * x + y * y;
             if (r2 < 1.0 && r2 > 0.0) {
                 return (x * x - y * y) / r2;
