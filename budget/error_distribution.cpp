@@ -52,7 +52,12 @@ constexpr double kNegligibleShare = 0.02;
 // most phase combinations the averaging may take before the lattice takes over.
 constexpr double kPhasesPerRatio = 3.0;
 constexpr double kFewestPhases = 2.0;
-constexpr double kMostPhasePoints = 6000.0;
+constexpr double kMostPhasePoints = 20000.0;
+// The lattice's fallback: the closed form stays continuous while its standard deviation is at least this
+// share of the widest arcsine term's; the lattice step is never below this share of the whole standard
+// deviation divided by kCoarseStepsPerSd, which bounds the work.
+constexpr double kSmoothEnough = 0.3;
+constexpr double kFinestStepShare = 0.1;
 // Masses below this are dropped from a lattice's ends.
 constexpr double kNegligibleMass = 1e-18;
 
@@ -206,9 +211,8 @@ Split WidestArcsineApart(Split split) {
     return apart;
 }
 
-std::size_t PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
-    return static_cast<std::size_t>(kFewestPhases +
-                                    std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd));
+double PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
+    return kFewestPhases + std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd);
 }
 
 // The sums of every arcsine term's equally spaced phase points, each of equal weight, in ascending order;
@@ -217,14 +221,14 @@ std::optional<SumDistribution::Lattice> PhasePoints(const std::vector<ErrorTerm>
                                                     double closedFormSd) {
     double count = 1.0;
     for (const ErrorTerm& term : arcsines) {
-        count *= static_cast<double>(PhaseCount(term, closedFormSd));
+        count *= PhaseCount(term, closedFormSd);
     }
-    if (count > kMostPhasePoints) {
+    if (!(count <= kMostPhasePoints)) {
         return std::nullopt;
     }
     std::vector<double> sums{0.0};
     for (const ErrorTerm& term : arcsines) {
-        const std::size_t n = PhaseCount(term, closedFormSd);
+        const auto n = static_cast<std::size_t>(PhaseCount(term, closedFormSd));
         std::vector<double> next;
         next.reserve(sums.size() * n);
         for (std::size_t i = 0; i < n; ++i) {
@@ -282,7 +286,9 @@ SumDistribution::SumDistribution(const std::vector<ErrorTerm>& terms) {
     const double normalSd = split.closedForm.front().u;
     auto points =
         normalSd > 0.0 || split.arcsines.empty() ? PhasePoints(split.arcsines, normalSd) : std::nullopt;
-    if (!points) {
+    const auto widest = std::max_element(split.arcsines.begin(), split.arcsines.end(),
+                                         [](const ErrorTerm& a, const ErrorTerm& b) { return a.u < b.u; });
+    if (!points && std::sqrt(SumOfSquares(split.closedForm)) < kSmoothEnough * widest->u) {
         split = WidestArcsineApart(std::move(split));
     }
     for (const ErrorTerm& term : split.closedForm) {
@@ -300,7 +306,8 @@ SumDistribution::SumDistribution(const std::vector<ErrorTerm>& terms) {
         m_extrapolate = false;
         return;
     }
-    const double coarseStep = std::sqrt(SumOfSquares(split.closedForm)) / kCoarseStepsPerSd;
+    const double coarseStep =
+        std::max(std::sqrt(SumOfSquares(split.closedForm)), kFinestStepShare * m_sd) / kCoarseStepsPerSd;
     m_coarse = BuildLattice(split.arcsines, coarseStep);
     m_fine = BuildLattice(split.arcsines, coarseStep / 2.0);
 }

@@ -175,6 +175,8 @@ TEST(Coverage, NoDistributionWithoutTerms) {
     EXPECT_FALSE(BudgetCoverage(setup, budget, CoverageMethod::monteCarlo).has_value());
     EXPECT_TRUE(ExactDensityCurve(BudgetErrorTerms(setup, budget), -1.0, 1.0, 11).empty());
     EXPECT_FALSE(ExactCoverage({{D::normal, std::numeric_limits<double>::infinity()}}).has_value());
+    EXPECT_FALSE(ExactCoverage({{D::arcsine, 1e200}, {D::normal, 1.0}}).has_value()); // u² overflows
+    EXPECT_FALSE(MonteCarloCoverage({{D::normal, 1e-200}}).has_value());              // u² vanishes
 }
 
 // Only the mismatch term: the arcsine's closed form; the systematic error takes no part.
