@@ -10,39 +10,6 @@
 namespace tarvex {
 namespace {
 
-using CdfDensity = SumDistribution::CdfAndDensity;
-
-CdfDensity NormalAt(double u, double x) {
-    const double z = x / u;
-    return {0.5 * std::erfc(-z / std::numbers::sqrt2),
-            std::exp(-0.5 * z * z) / (u * std::sqrt(2.0 * std::numbers::pi))};
-}
-
-CdfDensity RectangularAt(double u, double x) {
-    const double a = u * Info(Distribution::rectangular).divisor;
-    if (x <= -a || x >= a) {
-        return {x <= -a ? 0.0 : 1.0, 0.0};
-    }
-    return {(x + a) / (2.0 * a), 1.0 / (2.0 * a)};
-}
-
-CdfDensity ArcsineAt(double u, double x) {
-    const double b = u * Info(Distribution::arcsine).divisor;
-    if (x <= -b || x >= b) {
-        return {x <= -b ? 0.0 : 1.0, 0.0};
-    }
-    return {0.5 + std::asin(x / b) / std::numbers::pi,
-            1.0 / (std::numbers::pi * std::sqrt((b - x) * (b + x)))};
-}
-
-// A term's reach in standard deviations: the normal's tail beyond 8.5 u holds 1e-17; the bounded shapes
-// end at their half-width.
-constexpr std::array<double, 3> kReachPerU{8.5, std::numbers::sqrt3, std::numbers::sqrt2};
-
-double ReachOf(const ErrorTerm& term) {
-    return kReachPerU[static_cast<std::size_t>(term.distribution)] * term.u;
-}
-
 // Lattice steps per standard deviation of the continuous part (the coarse lattice).
 constexpr double kCoarseStepsPerSd = 64.0;
 // Terms below this fraction of the whole standard deviation join the normal term.
@@ -60,61 +27,6 @@ constexpr double kSmoothEnough = 0.3;
 constexpr double kFinestStepShare = 0.1;
 // Masses below this are dropped from a lattice's ends.
 constexpr double kNegligibleMass = 1e-18;
-
-CdfDensity TermAt(const ErrorTerm& term, double x) {
-    constexpr std::array<CdfDensity (*)(double, double), 3> kAt{NormalAt, RectangularAt, ArcsineAt};
-    return kAt[static_cast<std::size_t>(term.distribution)](term.u, x);
-}
-
-// The n-th and (n-1)-th repeated integrals of the normal distribution function with standard deviation
-// sigma, I_n(x) = E[(x - G)₊ⁿ] / n!, from the partial moments J_n(z) = E[(z - Z)₊ⁿ] of a standard normal:
-// J_0 = Φ, J_1 = zΦ + φ, J_n = z J_(n-1) + (n - 1) J_(n-2). With sigma 0, I_n(x) = x₊ⁿ / n!.
-std::pair<double, double> RepeatedIntegrals(double sigma, double x, int n) {
-    if (sigma == 0.0) {
-        const auto power = [x](int k) { return x <= 0.0 ? 0.0 : std::pow(x, k) / std::tgamma(k + 1.0); };
-        return {power(n), power(n - 1)};
-    }
-    const double z = x / sigma;
-    const CdfDensity standard = NormalAt(1.0, z);
-    double previous = standard.cdf;                       // J_0
-    double current = z * standard.cdf + standard.density; // J_1
-    for (int k = 2; k <= n; ++k) {
-        previous = std::exchange(current, z * current + (k - 1) * previous);
-    }
-    double scale = 1.0; // sigma^(n-1) / (n-1)!
-    for (int k = 1; k < n; ++k) {
-        scale *= sigma / k;
-    }
-    return {scale * sigma / n * current, scale * previous};
-}
-
-// A normal term plus rectangular terms in closed form: adding a rectangle of half-width a turns a
-// distribution function F into (∫ F from x - a to x + a) / 2a, so m rectangles give a signed sum of the
-// m-th repeated integral over the 2^m corners x ± a_1 ± ... ± a_m, divided by the product of the 2a.
-CdfDensity NormalWithRectanglesAt(double sigma, const std::vector<double>& halfWidths, double x) {
-    const auto m = static_cast<int>(halfWidths.size());
-    if (m == 0) {
-        return NormalAt(sigma, x);
-    }
-    CdfDensity sum{0.0, 0.0};
-    double scale = 1.0;
-    for (const double a : halfWidths) {
-        scale *= 2.0 * a;
-    }
-    for (unsigned corner = 0; corner < (1U << halfWidths.size()); ++corner) {
-        double shift = 0.0;
-        double sign = 1.0;
-        for (std::size_t j = 0; j < halfWidths.size(); ++j) {
-            const bool minus = ((corner >> j) & 1U) != 0;
-            shift += minus ? -halfWidths[j] : halfWidths[j];
-            sign = minus ? -sign : sign;
-        }
-        const auto [integral, lower] = RepeatedIntegrals(sigma, x + shift, m);
-        sum.cdf += sign * integral;
-        sum.density += sign * lower;
-    }
-    return {sum.cdf / scale, sum.density / scale};
-}
 
 SumDistribution::Lattice Delta() {
     return {1.0, 0.0, {1.0}, {}, {}};
@@ -318,13 +230,13 @@ SumDistribution::CdfAndDensity SumDistribution::Continuous::At(double x) const {
 
 // The continuous part's distribution function and density summed over the lattice: points more than the
 // part's reach below x count whole, points more than it above x nothing.
-CdfDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
+CdfAndDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
     const double reach = m_continuous.reach;
     const auto [lo, end] = Window(lattice, x - reach, x + reach);
-    CdfDensity sum{lattice.below[lo], 0.0};
+    CdfAndDensity sum{lattice.below[lo], 0.0};
     for (auto k = lo; k < end; ++k) {
         const double position = PositionOf(lattice, k);
-        const CdfDensity part = m_continuous.At(x - position);
+        const CdfAndDensity part = m_continuous.At(x - position);
         sum.cdf += lattice.mass[k] * part.cdf;
         sum.density += lattice.mass[k] * part.density;
     }
@@ -332,12 +244,12 @@ CdfDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
 }
 
 // Richardson's extrapolation of the two lattices to step 0: the error falls as the step squared.
-CdfDensity SumDistribution::At(double x) const {
+CdfAndDensity SumDistribution::At(double x) const {
     if (!m_extrapolate) {
         return LatticeAt(m_fine, x);
     }
-    const CdfDensity coarse = LatticeAt(m_coarse, x);
-    const CdfDensity fine = LatticeAt(m_fine, x);
+    const CdfAndDensity coarse = LatticeAt(m_coarse, x);
+    const CdfAndDensity fine = LatticeAt(m_fine, x);
     return {std::clamp((4.0 * fine.cdf - coarse.cdf) / 3.0, 0.0, 1.0),
             std::max((4.0 * fine.density - coarse.density) / 3.0, 0.0)};
 }
@@ -392,7 +304,7 @@ double InverseErf(double y) {
 // excess kurtosis; by symmetry P(-x <= X <= x) = 2 F(x) - 1.
 double SumDistribution::SymmetricHalfWidth(double p) const {
     const auto excess = [this, p](double x) {
-        const CdfDensity at = At(x);
+        const CdfAndDensity at = At(x);
         return std::pair{2.0 * at.cdf - 1.0 - p, 2.0 * at.density};
     };
     const double z = std::sqrt(2.0) * InverseErf(p);
@@ -402,7 +314,7 @@ double SumDistribution::SymmetricHalfWidth(double p) const {
 
 double SumDistribution::QuantileNear(double probability, double start) const {
     const auto excess = [this, probability](double x) {
-        const CdfDensity at = At(x);
+        const CdfAndDensity at = At(x);
         return std::pair{at.cdf - probability, at.density};
     };
     return IncreasingRoot(excess, -m_reach, m_reach, start);

@@ -1,21 +1,10 @@
 #pragma once
 
-#include "budget/distribution.h"
+#include "budget/error_shapes.h"
 
 #include <vector>
 
 namespace tarvex {
-
-// One independent random error: its distribution (symmetric about 0) and its standard deviation u > 0.
-struct ErrorTerm {
-    Distribution distribution;
-    double u;
-};
-
-struct Interval {
-    double low;
-    double high;
-};
 
 // The distribution of a sum of independent error terms. All normal terms form one normal term; terms far
 // below the whole standard deviation (u < 0.02 of it, whose shape changes a probability by less than
@@ -36,10 +25,7 @@ public:
     double StandardDeviation() const { return m_sd; }
     // Beyond ±Reach() lies a probability below 1e-15.
     double Reach() const { return m_reach; }
-    struct CdfAndDensity {
-        double cdf;
-        double density;
-    };
+    using CdfAndDensity = tarvex::CdfAndDensity;
     // The distribution function and the density at x, in one pass.
     CdfAndDensity At(double x) const;
     double Cdf(double x) const { return At(x).cdf; }
