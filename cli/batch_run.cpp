@@ -26,7 +26,7 @@ struct ColumnPlaces {
 // A result column of this tool, as an earlier run or a saved report writes it: its values are worked out
 // afresh, so that such a file can be read back as it stands.
 bool IsResultColumn(std::string_view name) {
-    static const std::vector<std::string> resultColumns = BatchResultColumns();
+    static const std::vector<std::string> resultColumns = BatchResultColumns(CoverageMethod::monteCarlo);
     return std::ranges::any_of(resultColumns,
                                [name](const std::string& column) { return SameIgnoringCase(name, column); });
 }
@@ -155,11 +155,13 @@ void ReportCarried(const ColumnPlaces& places, std::string_view inputName, std::
 // The state of one batch run: its reading rules, column places, reused row storage and counts.
 class BatchRun {
 public:
-    BatchRun(ColumnPlaces places, bool decimalComma, ValueStyle style, RowWriter& writer)
+    BatchRun(ColumnPlaces places, bool decimalComma, ValueStyle style, RowWriter& writer,
+             std::optional<CoverageMethod> coverage)
         : m_places(std::move(places))
         , m_decimalComma(decimalComma)
         , m_style(style)
         , m_writer(writer)
+        , m_coverage(coverage)
         , m_carried(m_places.carried.size()) {}
 
     // Evaluates a row and writes its result; the problems of an invalid row, else an empty text.
@@ -181,7 +183,11 @@ public:
             ReadSetup(m_texts, ColumnNames(), m_setup, m_problems);
         }
         if (m_problems.empty()) {
-            AssignBatchResultFields(m_setup, EvaluateBudget(m_setup), m_style, m_results);
+            const UncertaintyBudget budget = EvaluateBudget(m_setup);
+            AssignBatchResultFields(m_setup, budget, m_style, m_results);
+            if (m_coverage) {
+                AppendCoverageFields(m_setup, budget, *m_coverage, m_style, m_results);
+            }
             m_writer.Row({m_id, m_carried, UnitKeyword(m_setup.unit), m_results, ""});
         } else {
             m_writer.Row({m_id, m_carried, "", {}, m_problems});
@@ -194,6 +200,7 @@ private:
     bool m_decimalComma;
     ValueStyle m_style;
     RowWriter& m_writer;
+    std::optional<CoverageMethod> m_coverage;
     std::vector<std::string_view> m_carried;
     MeasurementSetup m_setup;
     std::string m_problems;
@@ -205,7 +212,8 @@ private:
 } // namespace
 
 BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle style, RowWriter& writer,
-                      std::FILE* diagnostics, const BatchReading& reading) {
+                      std::FILE* diagnostics, const BatchReading& reading,
+                      std::optional<CoverageMethod> coverage) {
     CsvRecordReader reader(input, reading.separator);
     CsvRecord row;
     BatchSummary summary;
@@ -216,7 +224,8 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
     ColumnPlaces places = ReadHeader(row);
     ReportCarried(places, inputName, diagnostics);
     writer.Begin(places.carriedName);
-    BatchRun run(std::move(places), reading.decimalComma || reader.Separator() != ',', style, writer);
+    BatchRun run(std::move(places), reading.decimalComma || reader.Separator() != ',', style, writer,
+                 coverage);
     while (reader.Next(row)) {
         ++summary.rows;
         const std::string& problems = run.Row(row);

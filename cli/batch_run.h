@@ -34,7 +34,9 @@ inline constexpr std::uint64_t kReportedInvalidRows = 20;
 // instead. An invalid row gets empty results and the reason in its error column, also reported as
 // "NAME:LINE: reason" on `diagnostics`. The id of a row is its id field, else its line number. Throws
 // InputError when the input cannot be read on (mistyped or repeated column, a line over 1 MiB).
+// With a coverage method, each valid row's coverage fields follow its results.
 BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle style, RowWriter& writer,
-                      std::FILE* diagnostics, const BatchReading& reading = {});
+                      std::FILE* diagnostics, const BatchReading& reading = {},
+                      std::optional<CoverageMethod> coverage = std::nullopt);
 
 } // namespace tarvex::cli

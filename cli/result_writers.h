@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,7 +16,8 @@ namespace tarvex::cli {
 enum class OutputFormat : std::uint8_t { text, csv, jsonl };
 
 // One result row: the id, the fields carried through from the input, the unit of the results, the fifteen
-// results of BatchResultFields (none for an invalid setup) and the error (empty for a valid one).
+// results of BatchResultFields followed by the coverage fields when asked for (none for an invalid setup)
+// and the error (empty for a valid one).
 struct ResultRow {
     std::string_view id;
     std::span<const std::string_view> carried;
@@ -35,10 +37,13 @@ public:
 
 // CSV (header row, fields as AppendCsvField writes them, CRLF line ends) or JSON Lines with the same keys
 // (exact values as numbers, display values and every other field as strings, empty as null).
-std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out);
+// With a coverage method, its columns stand before error (BatchResultColumns).
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out,
+                                         std::optional<CoverageMethod> coverage = std::nullopt);
 
 // A budget description as an aligned table: inputs, the twelve contributions with their included marks,
-// combined, expanded and (when shown) the systematic error, sections separated by a blank line.
+// combined, expanded and (when shown) the systematic error, then the coverage rows the description holds,
+// sections separated by a blank line.
 std::string BudgetTable(const BudgetDescription& description);
 
 } // namespace tarvex::cli
