@@ -132,6 +132,31 @@ public:
         return wrong;
     }
 
+    // Read-outs that do not show their bar's position as the core writes it.
+    QStringList wrongReadouts() const {
+        const std::string separator = QLocale().decimalPoint().toStdString();
+        const auto at = [this](const char* barName) { return bar(QString::fromLatin1(barName)).value(); };
+        const ImpedanceReadouts impedance = ImpedanceReadout(at("vsbAnpassung"), separator);
+        const std::pair<const char*, std::string> readouts[] = {
+            {"lbl_Frequency", FrequencyReadout(at("vsbFrequenz"), separator)},
+            {"lbl_Level", LevelReadout(at("vsbPegel"), separator)},
+            {"lbl_Power", PowerReadout(at("vsbPegel"), separator)},
+            {"lbl_Return_Loss", impedance.returnLoss},
+            {"lbl_Reflexions_Faktor", impedance.reflectionCoefficient},
+            {"lbl_VSWR", impedance.vswr},
+            {"lbl_Filter", FilterReadout(at("vsbFilter"))},
+            {"lbl_Harmonics_2f", HarmonicReadout(at("vsbHarmonics2f"))},
+            {"lbl_Harmonics_3f", HarmonicReadout(at("vsbHarmonics3f"))},
+            {"lbl_Temp_Min", TemperatureReadout(at("vsbTemp_min"))},
+            {"lbl_Temp_Max", TemperatureReadout(at("vsbTemp_max"))},
+        };
+        QStringList expected;
+        for (const auto& [name, text] : readouts) {
+            expected << QString::fromLatin1(name) + QLatin1Char('=') + QString::fromStdString(text);
+        }
+        return unmet(expected);
+    }
+
     MeasurementSetup setupFromControls(bool fdLinSystematic) const {
         MeasurementSetup setup;
         setup.sensor = selected(QStringLiteral("lstMeßkopf")).toStdString();

@@ -10,6 +10,12 @@
 
 #include <string>
 
+struct BarRow;
+struct ListRow;
+namespace tarvex {
+struct SensorScrollRange;
+}
+
 class About;
 class ChartWindowInterface;
 class ClickableLabel;
@@ -43,6 +49,13 @@ public:
 
     // The inputs of one evaluation, as the controls hold them now.
     tarvex::MeasurementSetup ReadSetup() const;
+    // Sets every control to a setup, through the handlers a user's change runs: the lists first (so that
+    // the sensor's ranges apply before level and frequency are set), then the bars, boxes and settings;
+    // the budget is evaluated once, at the end. A frequency or return loss between the bars' positions
+    // goes to the nearest position, so ReadSetup() may differ from the setup there. The setup's lists'
+    // texts must be among the lists' items and its numbers inside the sensor's and the fixed limits (as
+    // the command line's checks ensure); an unknown text leaves its list as it is.
+    void ApplySetup(const tarvex::MeasurementSetup& setup);
     // The decimal separator of read-outs and results: the window's locale's.
     std::string DecimalSeparator() const;
 
@@ -94,6 +107,12 @@ private:
     void vsbTemp_min_Change();
     void vsbTemp_max_Change();
     void UpdateSensorRange();
+    void SetSensorRange(const tarvex::SensorScrollRange& range);
+
+    // Setting a setup (main_window_setup.cpp): a list's row or a bar's position, running the control's
+    // handler also when it already shows the value, so that every read-out is written.
+    void SelectItem(const ListRow& row, const std::string& text);
+    void SetPosition(const BarRow& row, int position);
 
     // Settings and units (main_window_settings.cpp).
     void mnuEnd_Click();
@@ -177,4 +196,6 @@ private:
 
     // The frequency-dependent linearity error is treated as systematic.
     bool flag_fd_lin_sys = false;
+    // While a setup is applied the handlers leave the evaluation to its end.
+    bool m_deferEvaluation = false;
 };

@@ -6,12 +6,15 @@
 #include "ui/controls/qt_text.h"
 #include "ui/controls/selection_list.h"
 #include "ui/controls/twip_layout.h"
+#include "ui/main/input_area_rows.h"
 #include "ui/main/main_window.h"
 
 #include <QLabel>
 #include <QLayout>
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 using twips::Rect;
 
@@ -21,14 +24,6 @@ namespace {
 constexpr int kClientWidth = 9165;
 constexpr int kClientHeight = 8265;
 
-// A list under its caption; the caption is also the list's accessible name.
-struct ListRow {
-    SelectionList* Main::*list;
-    const char* name;
-    const char* captionName;
-    const char* caption;
-    int left;
-};
 constexpr int kListCaptionTop = 120;
 constexpr int kListTop = 480;
 constexpr int kListWidth = 1335;
@@ -63,65 +58,21 @@ void CreateInputCaptions(QWidget* client) {
     }
 }
 
-// Read-outs: one line high, single-line border; the accessible name is the input's caption.
-struct ReadoutRow {
-    QLabel* Main::*label;
-    const char* name;
-    const char* accessibleName;
-    Rect rect;
-};
-
-// Scroll bars with their design-time ends, steps and positions. Up raises the quantity on every bar
-// except the source match, where up lowers the return loss (a worse match).
-struct BarRow {
-    PositionScrollBar* Main::*bar;
-    const char* name;
-    const char* accessibleName;
-    Rect rect;
-    int top;
-    int bottom;
-    int largeChange;
-    int designValue;
-};
+// The widest range of frequency and level positions any sensor has: the bars' ends before a sensor is
+// selected, so that the design positions lie inside them.
+tarvex::SensorScrollRange WidestSensorRange() {
+    tarvex::SensorScrollRange widest = tarvex::SensorScrollRangeOf(tarvex::SensorModels().front());
+    for (const std::string_view sensor : tarvex::SensorModels()) {
+        const tarvex::SensorScrollRange range = tarvex::SensorScrollRangeOf(sensor);
+        widest.frequencyTop = std::max(widest.frequencyTop, range.frequencyTop);
+        widest.frequencyBottom = std::min(widest.frequencyBottom, range.frequencyBottom);
+        widest.levelTop = std::max(widest.levelTop, range.levelTop);
+        widest.levelBottom = std::min(widest.levelBottom, range.levelBottom);
+    }
+    return widest;
+}
 
 } // namespace
-
-// The rows name the window's private controls, so they live in a friend of the window.
-struct InputAreaRows {
-    static constexpr std::array<ListRow, 3> kLists{{
-        {&Main::lstGrundgerät, "lstGrundgerät", "lblGrundgerät", "Basic Unit", 240},
-        {&Main::lstResolution, "lstResolution", "lblResolution", "Resolution", 1800},
-        {&Main::lstMeßkopf, "lstMeßkopf", "Label2", "Power Sensor", 3360},
-    }};
-
-    static constexpr std::array<ReadoutRow, 11> kReadouts{{
-        {&Main::lbl_Temp_Min, "lbl_Temp_Min", "Lower Temp. Limit", {5160, 600, 1335, 255}},
-        {&Main::lbl_Temp_Max, "lbl_Temp_Max", "Upper Temp. Limit", {7200, 600, 1335, 255}},
-        {&Main::lbl_Return_Loss, "lbl_Return_Loss", "Return Loss", {1920, 1920, 855, 255}},
-        {&Main::lbl_Reflexions_Faktor,
-         "lbl_Reflexions_Faktor",
-         "Reflection Coefficient",
-         {1920, 2400, 855, 255}},
-        {&Main::lbl_VSWR, "lbl_VSWR", "VSWR", {1920, 2880, 855, 255}},
-        {&Main::lbl_Level, "lbl_Level", "Level", {3480, 1920, 975, 255}},
-        {&Main::lbl_Power, "lbl_Power", "Power", {3480, 2880, 975, 255}},
-        {&Main::lbl_Frequency, "lbl_Frequency", "Frequency", {5160, 1920, 1335, 255}},
-        {&Main::lbl_Filter, "lbl_Filter", "Filter No.", {7680, 1920, 615, 255}},
-        {&Main::lbl_Harmonics_2f, "lbl_Harmonics_2f", "Harmonics 2f", {7440, 3840, 855, 255}},
-        {&Main::lbl_Harmonics_3f, "lbl_Harmonics_3f", "Harmonics 3f", {7440, 5760, 855, 255}},
-    }};
-
-    static constexpr std::array<BarRow, 8> kBars{{
-        {&Main::vsbTemp_min, "vsbTemp_min", "Lower Temp. Limit", {6720, 0, 255, 1335}, 50, 0, 1, 0},
-        {&Main::vsbTemp_max, "vsbTemp_max", "Upper Temp. Limit", {8760, 0, 255, 1335}, 50, 0, 1, 50},
-        {&Main::vsbAnpassung, "vsbAnpassung", "Source Match", {3000, 1560, 255, 1695}, 0, 600, 10, 200},
-        {&Main::vsbPegel, "vsbPegel", "Level", {4680, 1560, 255, 1695}, 30, -60, 5, 0},
-        {&Main::vsbFrequenz, "vsbFrequenz", "Frequency", {6720, 1560, 255, 1695}, 5000, 0, 50, 4000},
-        {&Main::vsbFilter, "vsbFilter", "Filter No.", {8520, 1560, 255, 1695}, 12, 0, 1, 0},
-        {&Main::vsbHarmonics2f, "vsbHarmonics2f", "Harmonics 2f", {8520, 3480, 255, 1695}, -10, -80, 1, -20},
-        {&Main::vsbHarmonics3f, "vsbHarmonics3f", "Harmonics 3f", {8520, 5400, 255, 1695}, -10, -80, 1, -80},
-    }};
-};
 
 void Main::CreateWidgets() {
     setFont(twips::WindowFont());
@@ -164,16 +115,25 @@ void Main::CreateReadouts(QWidget* client) {
     }
 }
 
+// Each bar shows its value in its read-out, also to screen readers.
 void Main::CreateScrollBars(QWidget* client) {
     for (const BarRow& row : InputAreaRows::kBars) {
         PositionScrollBar* bar =
             twips::Place(new PositionScrollBar(client), ToQString(row.name), row.rect, false);
-        bar->setMin(row.top);
-        bar->setMax(row.bottom);
+        this->*row.bar = bar;
+        if (row.range != nullptr) {
+            const tarvex::WholeRange& range = tarvex::kFixedInputLimits.*row.range;
+            bar->setMin(row.upLowers ? range.lowest : range.highest);
+            bar->setMax(row.upLowers ? range.highest : range.lowest);
+        }
+    }
+    SetSensorRange(WidestSensorRange());
+    for (const BarRow& row : InputAreaRows::kBars) {
+        PositionScrollBar* bar = this->*row.bar;
         bar->setSmallChange(1);
         bar->setLargeChange(row.largeChange);
         bar->setValue(row.designValue);
         bar->setAccessibleName(ToQString(row.accessibleName));
-        this->*row.bar = bar;
+        bar->setReadout(this->*row.readout);
     }
 }
