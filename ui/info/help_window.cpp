@@ -1,7 +1,5 @@
 #include "ui/info/help_window.h"
 
-#include "ui/main/main_window.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
@@ -36,13 +34,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-void AddHelp(Main& window) {
-    auto* info = window.findChild<QMenu*>(QStringLiteral("mnu_Info"));
-    auto* about = window.findChild<QAction*>(QStringLiteral("frmInfo"));
+void AddHelp(QWidget& window, QMenu& infoMenu, QAction* before) {
     auto* help = new QAction(QStringLiteral("&Help"), &window);
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    info->insertAction(about, help);
+    infoMenu.insertAction(before, help);
 
     // One help window at a time; it deletes itself when closed and the next request builds it afresh.
     QObject::connect(help, &QAction::triggered, &window, [&window] {

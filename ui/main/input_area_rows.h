@@ -21,6 +21,7 @@ using MainHandler = void (Main::*)();
 // A list under its caption; the caption is also the list's accessible name.
 struct ListRow {
     SelectionList* Main::*list;
+    QLabel* Main::*captionLabel;
     MainHandler handler; // runs when the selection changes
     std::string tarvex::MeasurementSetup::*value;
     std::span<const std::string_view> (*items)();
@@ -28,6 +29,14 @@ struct ListRow {
     const char* captionName;
     const char* caption;
     int left;
+};
+
+// Captions of the inputs, without border.
+struct CaptionRow {
+    QLabel* Main::*label;
+    const char* name;
+    const char* text;
+    twips::Rect rect;
 };
 
 // Read-outs: one line high, single-line border; the accessible name is the input's caption.
@@ -65,12 +74,27 @@ struct InputAreaRows {
 
     // The sensor last: ApplySetup selects in this order and sets the bars after all lists.
     static constexpr std::array<ListRow, 3> kLists{{
-        {&Main::lstGrundgerät, &Main::Show_MU, &Setup::basicUnit, tarvex::BasicUnitModels, "lstGrundgerät",
-         "lblGrundgerät", "Basic Unit", 240},
-        {&Main::lstResolution, &Main::Show_MU, &Setup::resolution, tarvex::Resolutions, "lstResolution",
-         "lblResolution", "Resolution", 1800},
-        {&Main::lstMeßkopf, &Main::lstMeßkopf_Click, &Setup::sensor, tarvex::SensorModels, "lstMeßkopf",
-         "Label2", "Power Sensor", 3360},
+        {&Main::lstGrundgerät, &Main::lblGrundgerät, &Main::Show_MU, &Setup::basicUnit,
+         tarvex::BasicUnitModels, "lstGrundgerät", "lblGrundgerät", "Basic Unit", 240},
+        {&Main::lstResolution, &Main::lblResolution, &Main::Show_MU, &Setup::resolution, tarvex::Resolutions,
+         "lstResolution", "lblResolution", "Resolution", 1800},
+        {&Main::lstMeßkopf, &Main::Label2, &Main::lstMeßkopf_Click, &Setup::sensor, tarvex::SensorModels,
+         "lstMeßkopf", "Label2", "Power Sensor", 3360},
+    }};
+
+    static constexpr std::array<CaptionRow, 12> kCaptions{{
+        {&Main::lblTemp_min, "lblTemp_min", "Lower Temp.  Limit", {5160, 120, 1440, 255}},
+        {&Main::lblTemp_max, "lblTemp_max", "Upper Temp. Limit", {7200, 120, 1440, 255}},
+        {&Main::lblAnpassung, "lblAnpassung", "Source Match", {1200, 1560, 1680, 255}},
+        {&Main::lblReturnLoss, "lblReturnLoss", "Return Loss", {240, 1920, 1560, 255}},
+        {&Main::LblRflexionFaktor, "LblRflexionFaktor", "Reflection Coefficient", {240, 2400, 1560, 255}},
+        {&Main::lblVSWR, "lblVSWR", "VSWR", {240, 2880, 1560, 255}},
+        {&Main::lblLevel, "lblLevel", "Level", {3480, 1560, 975, 255}},
+        {&Main::lblPower, "lblPower", "Power", {3480, 2520, 975, 255}},
+        {&Main::FreqLabel, "FreqLabel", "Frequency", {5160, 1560, 1335, 255}},
+        {&Main::lblFilter, "lblFilter", "Filter No.", {7680, 1560, 780, 255}},
+        {&Main::Label24, "Label24", "Harmonics 2f", {7440, 3480, 1020, 255}},
+        {&Main::Label23, "Label23", "Harmonics 3f", {7440, 5400, 1020, 255}},
     }};
 
     static constexpr std::array<ReadoutRow, 11> kReadouts{{

@@ -42,7 +42,7 @@ Main::Main(QWidget* parent)
     // What screen readers hear, the explanations and the help follow every evaluation from the first.
     AnnounceValueChanges(*this);
     AddExplanations(*this);
-    AddHelp(*this);
+    AddHelp(*this, *mnu_Info, frmInfo);
     Form_Load();
 }
 

@@ -75,6 +75,7 @@ private:
     friend struct InputAreaRows;
     friend struct ResultTableRows;
     friend struct MenuRows;
+    friend struct ExplanationRows;
 
     // Creation: the client and input area (main_window_layout.cpp), the result table
     // (main_window_table.cpp), the menus and the keyboard order (main_window_menus.cpp).
@@ -137,7 +138,22 @@ private:
     void ShowSystematicError(bool show);
     void Show_MU();
 
-    // Input area.
+    // Input area: captions, lists, bars and read-outs.
+    QLabel* lblGrundgerät = nullptr;
+    QLabel* lblResolution = nullptr;
+    QLabel* Label2 = nullptr; // "Power Sensor"
+    QLabel* lblTemp_min = nullptr;
+    QLabel* lblTemp_max = nullptr;
+    QLabel* lblAnpassung = nullptr;
+    QLabel* lblReturnLoss = nullptr;
+    QLabel* LblRflexionFaktor = nullptr;
+    QLabel* lblVSWR = nullptr;
+    QLabel* lblLevel = nullptr;
+    QLabel* lblPower = nullptr;
+    QLabel* FreqLabel = nullptr;
+    QLabel* lblFilter = nullptr;
+    QLabel* Label24 = nullptr; // "Harmonics 2f"
+    QLabel* Label23 = nullptr; // "Harmonics 3f"
     SelectionList* lstGrundgerät = nullptr;
     SelectionList* lstResolution = nullptr;
     SelectionList* lstMeßkopf = nullptr;
@@ -165,8 +181,10 @@ private:
     QFrame* Frame1 = nullptr;
     ClickableLabel* lbl_IQ_M = nullptr;
     ClickableLabel* lbl_fd_Lin = nullptr;
+    tarvex::PerContribution<QLabel*> m_captionLabels{};   // Label11 ..., lbl_IQ_M, lbl_fd_Lin
     tarvex::PerContribution<QLabel*> m_valueLabels{};     // lbl_u_<key>, evaluation order
     tarvex::PerContribution<QCheckBox*> m_includeBoxes{}; // chk_..., evaluation order
+    QLabel* Label19 = nullptr;                            // "Combined Standard Uncertainty"
     QLabel* lbl_uc = nullptr;
     QLabel* lbl_MU_txt = nullptr;
     QLabel* lbl_MU = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/controls/qt_text.h"
 #include "ui/controls/selection_list.h"
 #include "ui/controls/twip_layout.h"
+#include "ui/controls/value_label.h"
 #include "ui/main/input_area_rows.h"
 #include "ui/main/main_window.h"
 
@@ -15,8 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-
-using twips::Rect;
 
 namespace {
 
@@ -29,34 +28,6 @@ constexpr int kListTop = 480;
 constexpr int kListWidth = 1335;
 constexpr int kListHeight = 840;
 constexpr int kLineHeight = 255;
-
-// Captions of the inputs, without border.
-struct CaptionRow {
-    const char* name;
-    const char* text;
-    Rect rect;
-};
-
-constexpr std::array<CaptionRow, 12> kCaptions{{
-    {"lblTemp_min", "Lower Temp.  Limit", {5160, 120, 1440, 255}},
-    {"lblTemp_max", "Upper Temp. Limit", {7200, 120, 1440, 255}},
-    {"lblAnpassung", "Source Match", {1200, 1560, 1680, 255}},
-    {"lblReturnLoss", "Return Loss", {240, 1920, 1560, 255}},
-    {"LblRflexionFaktor", "Reflection Coefficient", {240, 2400, 1560, 255}},
-    {"lblVSWR", "VSWR", {240, 2880, 1560, 255}},
-    {"lblLevel", "Level", {3480, 1560, 975, 255}},
-    {"lblPower", "Power", {3480, 2520, 975, 255}},
-    {"FreqLabel", "Frequency", {5160, 1560, 1335, 255}},
-    {"lblFilter", "Filter No.", {7680, 1560, 780, 255}},
-    {"Label24", "Harmonics 2f", {7440, 3480, 1020, 255}},
-    {"Label23", "Harmonics 3f", {7440, 5400, 1020, 255}},
-}};
-
-void CreateInputCaptions(QWidget* client) {
-    for (const CaptionRow& row : kCaptions) {
-        twips::PlaceCaption(new QLabel(client), ToQString(row.name), ToQString(row.text), row.rect);
-    }
-}
 
 // The widest range of frequency and level positions any sensor has: the bars' ends before a sensor is
 // selected, so that the design positions lie inside them.
@@ -90,15 +61,19 @@ void Main::CreateWidgets() {
 
 void Main::CreateInputArea(QWidget* client) {
     CreateSelectionLists(client);
-    CreateInputCaptions(client);
+    for (const CaptionRow& row : InputAreaRows::kCaptions) {
+        this->*row.label =
+            twips::PlaceCaption(new QLabel(client), ToQString(row.name), ToQString(row.text), row.rect);
+    }
     CreateReadouts(client);
     CreateScrollBars(client);
 }
 
 void Main::CreateSelectionLists(QWidget* client) {
     for (const ListRow& row : InputAreaRows::kLists) {
-        twips::PlaceCaption(new QLabel(client), ToQString(row.captionName), ToQString(row.caption),
-                            {row.left, kListCaptionTop, kListWidth, kLineHeight});
+        this->*row.captionLabel =
+            twips::PlaceCaption(new QLabel(client), ToQString(row.captionName), ToQString(row.caption),
+                                {row.left, kListCaptionTop, kListWidth, kLineHeight});
         SelectionList* list = twips::Place(new SelectionList(client), ToQString(row.name),
                                            {row.left, kListTop, kListWidth, kListHeight}, false);
         list->setAccessibleName(ToQString(row.caption));
@@ -108,7 +83,7 @@ void Main::CreateSelectionLists(QWidget* client) {
 
 void Main::CreateReadouts(QWidget* client) {
     for (const ReadoutRow& row : InputAreaRows::kReadouts) {
-        QLabel* label = twips::PlaceBorderedLabel(new QLabel(client), ToQString(row.name), QString(),
+        QLabel* label = twips::PlaceBorderedLabel(new ValueLabel(client), ToQString(row.name), QString(),
                                                   row.rect, Qt::AlignCenter);
         label->setAccessibleName(ToQString(row.accessibleName));
         this->*row.label = label;
