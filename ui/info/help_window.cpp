@@ -1,5 +1,8 @@
 #include "ui/info/help_window.h"
 
+#include "budget/program_info.h"
+#include "ui/controls/qt_text.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
@@ -19,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Help: Measurement Uncertainty Analysis Tarvex"));
+    setWindowTitle(QStringLiteral("Help: ") + ToQString(tarvex::kProgramName));
     resize(kHelpSize);
 
     m_browser = new QTextBrowser(this);

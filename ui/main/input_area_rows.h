@@ -5,6 +5,7 @@
 // control to its handler, and ReadSetup and ApplySetup move values between a setup and the controls
 // through them, so that a control missing from the window fails the build.
 
+#include "budget/input_table.h"
 #include "budget/inputs.h"
 #include "budget/measurement_setup.h"
 #include "budget/value_mappings.h"
@@ -27,7 +28,7 @@ struct ListRow {
     std::span<const std::string_view> (*items)();
     const char* name;
     const char* captionName;
-    const char* caption;
+    std::string_view caption; // shown above the list, and its accessible name
     int left;
 };
 
@@ -35,7 +36,7 @@ struct ListRow {
 struct CaptionRow {
     QLabel* Main::*label;
     const char* name;
-    const char* text;
+    std::string_view text;
     twips::Rect rect;
 };
 
@@ -43,7 +44,7 @@ struct CaptionRow {
 struct ReadoutRow {
     QLabel* Main::*label;
     const char* name;
-    const char* accessibleName;
+    std::string_view accessibleName;
     twips::Rect rect;
 };
 
@@ -57,7 +58,7 @@ struct BarRow {
     QLabel* Main::*readout;
     MainHandler handler;
     const char* name;
-    const char* accessibleName;
+    std::string_view accessibleName;
     twips::Rect rect;
     const tarvex::WholeRange tarvex::FixedInputLimits::*range;
     bool upLowers;
@@ -67,51 +68,61 @@ struct BarRow {
     void (*read)(int position, tarvex::MeasurementSetup& setup);
 };
 
+// The caption of an input as documents and accessible names show it.
+constexpr std::string_view CaptionOf(tarvex::Input input) {
+    return tarvex::InfoOf(input).caption;
+}
+
 // The rows name the window's private controls, so they live in a friend of the window.
 struct InputAreaRows {
     using Setup = tarvex::MeasurementSetup;
     using Limits = tarvex::FixedInputLimits;
+    using In = tarvex::Input;
 
     // The sensor last: ApplySetup selects in this order and sets the bars after all lists.
     static constexpr std::array<ListRow, 3> kLists{{
         {&Main::lstGrundgerät, &Main::lblGrundgerät, &Main::Show_MU, &Setup::basicUnit,
-         tarvex::BasicUnitModels, "lstGrundgerät", "lblGrundgerät", "Basic Unit", 240},
+         tarvex::BasicUnitModels, "lstGrundgerät", "lblGrundgerät", CaptionOf(In::basicUnit), 240},
         {&Main::lstResolution, &Main::lblResolution, &Main::Show_MU, &Setup::resolution, tarvex::Resolutions,
-         "lstResolution", "lblResolution", "Resolution", 1800},
+         "lstResolution", "lblResolution", CaptionOf(In::resolution), 1800},
         {&Main::lstMeßkopf, &Main::Label2, &Main::lstMeßkopf_Click, &Setup::sensor, tarvex::SensorModels,
-         "lstMeßkopf", "Label2", "Power Sensor", 3360},
+         "lstMeßkopf", "Label2", CaptionOf(In::sensor), 3360},
     }};
 
     static constexpr std::array<CaptionRow, 12> kCaptions{{
+        // The drawing's caption has two blanks before "Limit".
         {&Main::lblTemp_min, "lblTemp_min", "Lower Temp.  Limit", {5160, 120, 1440, 255}},
-        {&Main::lblTemp_max, "lblTemp_max", "Upper Temp. Limit", {7200, 120, 1440, 255}},
-        {&Main::lblAnpassung, "lblAnpassung", "Source Match", {1200, 1560, 1680, 255}},
-        {&Main::lblReturnLoss, "lblReturnLoss", "Return Loss", {240, 1920, 1560, 255}},
-        {&Main::LblRflexionFaktor, "LblRflexionFaktor", "Reflection Coefficient", {240, 2400, 1560, 255}},
-        {&Main::lblVSWR, "lblVSWR", "VSWR", {240, 2880, 1560, 255}},
-        {&Main::lblLevel, "lblLevel", "Level", {3480, 1560, 975, 255}},
-        {&Main::lblPower, "lblPower", "Power", {3480, 2520, 975, 255}},
-        {&Main::FreqLabel, "FreqLabel", "Frequency", {5160, 1560, 1335, 255}},
-        {&Main::lblFilter, "lblFilter", "Filter No.", {7680, 1560, 780, 255}},
-        {&Main::Label24, "Label24", "Harmonics 2f", {7440, 3480, 1020, 255}},
-        {&Main::Label23, "Label23", "Harmonics 3f", {7440, 5400, 1020, 255}},
+        {&Main::lblTemp_max, "lblTemp_max", CaptionOf(In::tempMax), {7200, 120, 1440, 255}},
+        {&Main::lblAnpassung, "lblAnpassung", tarvex::kSourceMatchCaption, {1200, 1560, 1680, 255}},
+        {&Main::lblReturnLoss, "lblReturnLoss", CaptionOf(In::returnLoss), {240, 1920, 1560, 255}},
+        {&Main::LblRflexionFaktor,
+         "LblRflexionFaktor",
+         tarvex::kReflectionCoefficientCaption,
+         {240, 2400, 1560, 255}},
+        {&Main::lblVSWR, "lblVSWR", tarvex::kVswrCaption, {240, 2880, 1560, 255}},
+        {&Main::lblLevel, "lblLevel", CaptionOf(In::level), {3480, 1560, 975, 255}},
+        {&Main::lblPower, "lblPower", tarvex::kPowerCaption, {3480, 2520, 975, 255}},
+        {&Main::FreqLabel, "FreqLabel", CaptionOf(In::frequency), {5160, 1560, 1335, 255}},
+        {&Main::lblFilter, "lblFilter", CaptionOf(In::filter), {7680, 1560, 780, 255}},
+        {&Main::Label24, "Label24", CaptionOf(In::harmonic2f), {7440, 3480, 1020, 255}},
+        {&Main::Label23, "Label23", CaptionOf(In::harmonic3f), {7440, 5400, 1020, 255}},
     }};
 
     static constexpr std::array<ReadoutRow, 11> kReadouts{{
-        {&Main::lbl_Temp_Min, "lbl_Temp_Min", "Lower Temp. Limit", {5160, 600, 1335, 255}},
-        {&Main::lbl_Temp_Max, "lbl_Temp_Max", "Upper Temp. Limit", {7200, 600, 1335, 255}},
-        {&Main::lbl_Return_Loss, "lbl_Return_Loss", "Return Loss", {1920, 1920, 855, 255}},
+        {&Main::lbl_Temp_Min, "lbl_Temp_Min", CaptionOf(In::tempMin), {5160, 600, 1335, 255}},
+        {&Main::lbl_Temp_Max, "lbl_Temp_Max", CaptionOf(In::tempMax), {7200, 600, 1335, 255}},
+        {&Main::lbl_Return_Loss, "lbl_Return_Loss", CaptionOf(In::returnLoss), {1920, 1920, 855, 255}},
         {&Main::lbl_Reflexions_Faktor,
          "lbl_Reflexions_Faktor",
-         "Reflection Coefficient",
+         tarvex::kReflectionCoefficientCaption,
          {1920, 2400, 855, 255}},
-        {&Main::lbl_VSWR, "lbl_VSWR", "VSWR", {1920, 2880, 855, 255}},
-        {&Main::lbl_Level, "lbl_Level", "Level", {3480, 1920, 975, 255}},
-        {&Main::lbl_Power, "lbl_Power", "Power", {3480, 2880, 975, 255}},
-        {&Main::lbl_Frequency, "lbl_Frequency", "Frequency", {5160, 1920, 1335, 255}},
-        {&Main::lbl_Filter, "lbl_Filter", "Filter No.", {7680, 1920, 615, 255}},
-        {&Main::lbl_Harmonics_2f, "lbl_Harmonics_2f", "Harmonics 2f", {7440, 3840, 855, 255}},
-        {&Main::lbl_Harmonics_3f, "lbl_Harmonics_3f", "Harmonics 3f", {7440, 5760, 855, 255}},
+        {&Main::lbl_VSWR, "lbl_VSWR", tarvex::kVswrCaption, {1920, 2880, 855, 255}},
+        {&Main::lbl_Level, "lbl_Level", CaptionOf(In::level), {3480, 1920, 975, 255}},
+        {&Main::lbl_Power, "lbl_Power", tarvex::kPowerCaption, {3480, 2880, 975, 255}},
+        {&Main::lbl_Frequency, "lbl_Frequency", CaptionOf(In::frequency), {5160, 1920, 1335, 255}},
+        {&Main::lbl_Filter, "lbl_Filter", CaptionOf(In::filter), {7680, 1920, 615, 255}},
+        {&Main::lbl_Harmonics_2f, "lbl_Harmonics_2f", CaptionOf(In::harmonic2f), {7440, 3840, 855, 255}},
+        {&Main::lbl_Harmonics_3f, "lbl_Harmonics_3f", CaptionOf(In::harmonic3f), {7440, 5760, 855, 255}},
     }};
 
     static constexpr std::array<BarRow, 8> kBars{{
@@ -119,7 +130,7 @@ struct InputAreaRows {
          &Main::lbl_Temp_Min,
          &Main::vsbTemp_min_Change,
          "vsbTemp_min",
-         "Lower Temp. Limit",
+         CaptionOf(In::tempMin),
          {6720, 0, 255, 1335},
          &Limits::temperatureC,
          false,
@@ -131,7 +142,7 @@ struct InputAreaRows {
          &Main::lbl_Temp_Max,
          &Main::vsbTemp_max_Change,
          "vsbTemp_max",
-         "Upper Temp. Limit",
+         CaptionOf(In::tempMax),
          {8760, 0, 255, 1335},
          &Limits::temperatureC,
          false,
@@ -143,7 +154,7 @@ struct InputAreaRows {
          &Main::lbl_Return_Loss,
          &Main::vsbAnpassung_Change,
          "vsbAnpassung",
-         "Source Match",
+         tarvex::kSourceMatchCaption,
          {3000, 1560, 255, 1695},
          &Limits::returnLossTenths,
          true,
@@ -155,7 +166,7 @@ struct InputAreaRows {
          &Main::lbl_Level,
          &Main::vsbPegel_Change,
          "vsbPegel",
-         "Level",
+         CaptionOf(In::level),
          {4680, 1560, 255, 1695},
          nullptr,
          false,
@@ -167,7 +178,7 @@ struct InputAreaRows {
          &Main::lbl_Frequency,
          &Main::vsbFrequenz_Change,
          "vsbFrequenz",
-         "Frequency",
+         CaptionOf(In::frequency),
          {6720, 1560, 255, 1695},
          nullptr,
          false,
@@ -179,7 +190,7 @@ struct InputAreaRows {
          &Main::lbl_Filter,
          &Main::vsbFilter_Change,
          "vsbFilter",
-         "Filter No.",
+         CaptionOf(In::filter),
          {8520, 1560, 255, 1695},
          &Limits::filterNumber,
          false,
@@ -191,7 +202,7 @@ struct InputAreaRows {
          &Main::lbl_Harmonics_2f,
          &Main::vsbHarmonics2f_Change,
          "vsbHarmonics2f",
-         "Harmonics 2f",
+         CaptionOf(In::harmonic2f),
          {8520, 3480, 255, 1695},
          &Limits::harmonicDbc,
          false,
@@ -203,7 +214,7 @@ struct InputAreaRows {
          &Main::lbl_Harmonics_3f,
          &Main::vsbHarmonics3f_Change,
          "vsbHarmonics3f",
-         "Harmonics 3f",
+         CaptionOf(In::harmonic3f),
          {8520, 5400, 255, 1695},
          &Limits::harmonicDbc,
          false,

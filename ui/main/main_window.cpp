@@ -3,9 +3,9 @@
 #include "ui/main/main_window.h"
 #include "ui/controls/qt_text.h"
 
-#include "budget/budget_description.h"
 #include "budget/contribution.h"
 #include "budget/inputs.h"
+#include "budget/program_info.h"
 #include "ui/accessibility/accessibility.h"
 #include "ui/controls/clickable_label.h"
 #include "ui/controls/position_scroll_bar.h"
