@@ -81,6 +81,8 @@ void Main::CreateConnections() {
             [this] { SetMismatchCaption(ToQString(tarvex::kMismatchProbableCaption)); });
     connect(mnufd_Lin_sys, &QAction::triggered, this, [this] { SetLinearitySystematic(true); });
     connect(mnufd_Lin_nonsys, &QAction::triggered, this, [this] { SetLinearitySystematic(false); });
+    connect(mnuOpenSetup, &QAction::triggered, this, &Main::mnuOpenSetup_Click);
+    connect(mnuSetInputs, &QAction::triggered, this, &Main::mnuSetInputs_Click);
     connect(mnuChart, &QAction::triggered, this, &Main::mnuChart_Click);
     connect(frmInfo, &QAction::triggered, this, &Main::frmInfo_Click);
 }

@@ -27,6 +27,7 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 class ReportActions;
+class SetInputsDialog;
 class SelectionList;
 
 // The program's single working window. Constructing it loads it: every control is created and the
@@ -126,6 +127,10 @@ private:
     void opt_unit_db_Click();
     void opt_unit_percent_Click();
 
+    // File > Open Setup… (open_setup.cpp) and Edit > Set Inputs… (set_inputs_dialog.cpp).
+    void mnuOpenSetup_Click();
+    void mnuSetInputs_Click();
+
     // View > Uncertainty Chart (main_window_chart.cpp).
     void mnuChart_Click();
 
@@ -195,10 +200,13 @@ private:
 
     // Menus.
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
     QMenu* mnuMenue = nullptr;
     QMenu* mnuView = nullptr;
     QMenu* mnu_Info = nullptr;
+    QAction* mnuOpenSetup = nullptr;
     QAction* mnuEnd = nullptr;
+    QAction* mnuSetInputs = nullptr;
     QAction* mnuSensor_Match_Conservative = nullptr;
     QAction* mnuSensor_Match_Probable = nullptr;
     QAction* mnufd_Lin_sys = nullptr;
@@ -207,6 +215,7 @@ private:
     QAction* frmInfo = nullptr;
 
     QPointer<About> m_about;
+    QPointer<SetInputsDialog> m_setInputs;
     // The open chart window (from the chart plugin) and its interface, valid while the window lives.
     QPointer<QWidget> m_chartWindow;
     ChartWindowInterface* m_chart = nullptr;

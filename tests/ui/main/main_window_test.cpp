@@ -6,14 +6,12 @@
 #include "ui/main/main_window.h"
 
 #include "budget/batch_columns.h"
-#include "budget/inputs.h"
 
 #include <QFrame>
 #include <QSignalSpy>
 
 #include <array>
 #include <random>
-#include <span>
 #include <tuple>
 
 using tarvex::uitest::MainProbe;
@@ -35,38 +33,6 @@ QString Described(const tarvex::MeasurementSetup& setup) {
         fields << QString::fromStdString(field);
     }
     return fields.join(QLatin1Char(','));
-}
-
-// A setup inside the core's limits, at positions of the bars.
-tarvex::MeasurementSetup RandomSetup(std::mt19937& random) {
-    const auto in = [&random](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    const auto from = [&in](std::span<const std::string_view> items) {
-        return std::string(items[static_cast<std::size_t>(in(0, static_cast<int>(items.size()) - 1))]);
-    };
-    const tarvex::FixedInputLimits& fixed = tarvex::kFixedInputLimits;
-    tarvex::MeasurementSetup setup;
-    setup.sensor = from(tarvex::SensorModels());
-    setup.basicUnit = from(tarvex::BasicUnitModels());
-    setup.resolution = from(tarvex::Resolutions());
-    const tarvex::SensorScrollRange range = tarvex::SensorScrollRangeOf(setup.sensor);
-    setup.frequency = tarvex::vsb_to_Freq(in(range.frequencyBottom, range.frequencyTop)).value();
-    setup.level = in(range.levelBottom, range.levelTop);
-    setup.returnLossDb =
-        tarvex::ReturnLossFromPosition(in(fixed.returnLossTenths.lowest, fixed.returnLossTenths.highest));
-    setup.filterNumber = in(fixed.filterNumber.lowest, fixed.filterNumber.highest);
-    setup.harmonic2f = in(fixed.harmonicDbc.lowest, fixed.harmonicDbc.highest);
-    setup.harmonic3f = in(fixed.harmonicDbc.lowest, fixed.harmonicDbc.highest);
-    setup.tempMin = in(fixed.temperatureC.lowest, fixed.temperatureC.highest);
-    setup.tempMax = in(setup.tempMin, fixed.temperatureC.highest);
-    for (int& included : setup.include) {
-        included = in(0, 1);
-    }
-    setup.unit = in(0, 1) == 1 ? tarvex::ResultUnit::percent : tarvex::ResultUnit::dB;
-    setup.mismatchMode = in(0, 1) == 1 ? tarvex::MismatchMode::conservative : tarvex::MismatchMode::probable;
-    setup.fdLinSystematic = in(0, 1) == 1;
-    return setup;
 }
 
 // Steps as MainProbe::perform takes them and expectations as MainProbe::unmet takes them, ";"-separated.
@@ -298,7 +264,7 @@ void MainWindowTest::appliesSetups() {
     QSignalSpy evaluations(&window, &Main::evaluated);
     std::mt19937 random(20261207);
     for (int i = 0; i < 300; ++i) {
-        const tarvex::MeasurementSetup setup = RandomSetup(random);
+        const tarvex::MeasurementSetup setup = tarvex::uitest::RandomSetup(random);
         evaluations.clear();
         window.ApplySetup(setup);
         const QStringList wrong = probe.wrongResults(setup.fdLinSystematic) + probe.wrongReadouts();
