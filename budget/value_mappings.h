@@ -27,15 +27,16 @@ double ReturnLossFromPosition(int position);
 // file is shown on the bars: the frequency position whose frequency is nearest (below 100 kHz the
 // neighbours are DC and 100 kHz), and the return loss to the nearest tenth of a dB. A value exactly
 // halfway goes to the higher position. No position for a negative value or NaN; values beyond the
-// positions' 16-bit range are clamped to it.
+// positions' 16-bit range are clamped to it. The level bar's positions are the whole dBm.
 std::optional<int> NearestFrequencyPosition(double frequencyGHz);
 std::optional<int> NearestReturnLossPosition(double returnLossDb);
+std::optional<int> NearestLevelPosition(double levelDbm);
 
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
 std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"
 std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSeparator = ".");
-std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = "."); // "0 dBm"
-std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = "."); // "1.0 mW"
+std::string LevelReadout(double levelDbm, std::string_view decimalSeparator = "."); // "0 dBm"
+std::string PowerReadout(double levelDbm, std::string_view decimalSeparator = "."); // "1.0 mW"
 struct ImpedanceReadouts {
     std::string returnLoss;            // "20.0 dB"
     std::string reflectionCoefficient; // "0.100"

@@ -15,7 +15,21 @@ namespace {
 // afresh, so that such a file can be read back as it stands.
 bool IsResultColumn(std::string_view name) {
     static const std::vector<std::string> resultColumns = BatchResultColumns();
-    return std::ranges::find(resultColumns, name) != resultColumns.end();
+    return std::ranges::any_of(resultColumns,
+                               [name](const std::string& column) { return SameIgnoringCase(name, column); });
+}
+
+// A column the batch does not know: carried through, unless it looks like a mistyped input column, which
+// silently left out would give wrong numbers.
+void CarryColumn(std::string_view name, std::size_t field, std::uint64_t line,
+                 BatchSetupReader::Columns& places) {
+    const std::string_view near = NearestChoice(name, kBatchInputColumns);
+    if (!near.empty()) {
+        throw InputError(line,
+                         "unknown column " + Quoted(name) + " (did you mean " + std::string(near) + "?)");
+    }
+    places.carried.push_back(field);
+    places.carriedName.emplace_back(name);
 }
 
 BatchSetupReader::Columns ReadHeader(const CsvRecord& header) {
@@ -29,31 +43,34 @@ BatchSetupReader::Columns ReadHeader(const CsvRecord& header) {
     places.fieldCount = header.fieldCount;
     for (std::size_t field = 0; field < header.fieldCount; ++field) {
         const std::string_view name =
-            field < header.fields.size() ? header.fields[field] : std::string_view();
-        const auto* known = std::ranges::find(kBatchInputColumns, name);
-        if (known == kBatchInputColumns.end() && IsResultColumn(name)) {
-            continue;
-        }
+            Trimmed(field < header.fields.size() ? header.fields[field] : std::string_view());
+        const auto* known = std::ranges::find_if(
+            kBatchInputColumns, [name](std::string_view column) { return SameIgnoringCase(name, column); });
         if (known == kBatchInputColumns.end()) {
-            std::string message = "unknown column " + Quoted(name);
-            const std::string_view near = NearestChoice(name, kBatchInputColumns);
-            message += near.empty() ? " (columns: " : " (did you mean ";
-            if (near.empty()) {
-                for (const std::string_view column : kBatchInputColumns) {
-                    message.append(column).append(column == kBatchInputColumns.back() ? ")" : ", ");
-                }
-            } else {
-                message.append(near).append("?)");
+            if (!IsResultColumn(name)) {
+                CarryColumn(name, field, header.line, places);
             }
-            throw InputError(header.line, message);
+            continue;
         }
         auto& place = places.place[static_cast<std::size_t>(known - kBatchInputColumns.begin())];
         if (place) {
-            throw InputError(header.line, "column " + std::string(name) + " appears twice");
+            throw InputError(header.line, "column " + std::string(*known) + " appears twice");
         }
         place = field;
     }
     return places;
+}
+
+// Why a field cannot be used as text, or nothing.
+const char* EncodingTrouble(const std::string& field) {
+    // Nearly every field is ASCII without NUL, which one look at each byte shows.
+    if (std::ranges::all_of(field,
+                            [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80U; })) {
+        return nullptr;
+    }
+    return field.find('\0') != std::string::npos ? "holds a NUL character"
+           : !IsUtf8(field)                      ? "holds bytes that are not UTF-8"
+                                                 : nullptr;
 }
 
 // The problems of a row's shape and encoding, before its values are read; empty when there are none.
@@ -72,29 +89,24 @@ void CheckShape(const CsvRecord& row, const BatchSetupReader::Columns& places, s
                              (places.fieldCount == 1 ? " column" : " columns");
         return;
     }
-    for (std::size_t column = 0; column < kBatchInputColumns.size(); ++column) {
-        if (!places.place[column] || row.blank) {
-            continue;
-        }
-        const std::string& field = row.fields[*places.place[column]];
-        // Nearly every field is ASCII without NUL, which one look at each byte shows.
-        if (std::ranges::all_of(field,
-                                [](char c) { return c != '\0' && static_cast<unsigned char>(c) < 0x80U; })) {
-            continue;
-        }
-        const char* trouble = field.find('\0') != std::string::npos ? "holds a NUL character"
-                              : !IsUtf8(field)                      ? "holds bytes that are not UTF-8"
-                                                                    : nullptr;
+    const auto check = [&](std::optional<std::size_t> place, std::string_view name) {
+        const char* trouble = place && !row.blank ? EncodingTrouble(row.fields[*place]) : nullptr;
         if (trouble != nullptr) {
-            problems.append(problems.empty() ? "" : "; ").append(kBatchInputColumns[column]).append(": ");
-            problems.append(trouble);
+            problems.append(problems.empty() ? "" : "; ").append(name).append(": ").append(trouble);
         }
+    };
+    for (std::size_t column = 0; column < kBatchInputColumns.size(); ++column) {
+        check(places.place[column], kBatchInputColumns[column]);
+    }
+    for (std::size_t i = 0; i < places.carried.size(); ++i) {
+        check(places.carried[i], places.carriedName[i]);
     }
 }
 
-std::string_view FieldOf(const CsvRecord& row, const BatchSetupReader::Columns& places, std::size_t column) {
-    return places.place[column] && !row.blank ? std::string_view(row.fields[*places.place[column]])
-                                              : std::string_view();
+std::string_view FieldAt(const CsvRecord& row, std::optional<std::size_t> place) {
+    return place && !row.blank && *place < std::min(row.fieldCount, row.fields.size())
+               ? std::string_view(row.fields[*place])
+               : std::string_view();
 }
 
 // A row's id: its id field, else its line number (written without a string of its own).
@@ -107,14 +119,26 @@ void AssignId(std::string& id, std::string_view field, std::uint64_t line) {
     id.assign(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), line).ptr);
 }
 
+// With a decimal comma, the number fields' commas become points (a field is the row's own copy).
+void UseDecimalPoints(CsvRecord& row, const BatchSetupReader::Columns& places) {
+    for (const InputInfo& info : kSetupInputs) {
+        const auto place = places.place[Index(info.input)];
+        if (info.number && place && !row.blank && *place < row.fields.size()) {
+            std::ranges::replace(row.fields[*place], ',', '.');
+        }
+    }
+}
+
 } // namespace
 
-BatchSetupReader::BatchSetupReader(ByteSource& input)
-    : m_reader(input) {
+BatchSetupReader::BatchSetupReader(ByteSource& input, const BatchReading& reading)
+    : m_reader(input, reading.separator) {
     m_hasHeader = m_reader.Next(m_record);
     if (m_hasHeader) {
         m_columns = ReadHeader(m_record);
+        m_carried.resize(m_columns.carried.size());
     }
+    m_decimalComma = reading.decimalComma || m_reader.Separator() != ',';
 }
 
 bool BatchSetupReader::Next(BatchSetupRow& row) {
@@ -124,11 +148,18 @@ bool BatchSetupReader::Next(BatchSetupRow& row) {
     row.line = m_record.line;
     row.problems.clear();
     CheckShape(m_record, m_columns, row.problems);
-    const std::string_view rowId = row.problems.empty() ? Trimmed(FieldOf(m_record, m_columns, 0)) : "";
-    AssignId(row.id, rowId, m_record.line);
-    if (row.problems.empty()) {
-        for (std::size_t i = 0; i < kSetupInputCount; ++i) {
-            m_texts[i] = FieldOf(m_record, m_columns, i + 1);
+    const bool shaped = row.problems.empty();
+    AssignId(row.id, shaped ? Trimmed(FieldAt(m_record, m_columns.place[0])) : "", m_record.line);
+    for (std::size_t i = 0; i < m_carried.size(); ++i) {
+        m_carried[i] = shaped ? FieldAt(m_record, m_columns.carried[i]) : std::string_view();
+    }
+    row.carried = m_carried;
+    if (shaped) {
+        if (m_decimalComma) {
+            UseDecimalPoints(m_record, m_columns);
+        }
+        for (const InputInfo& info : kSetupInputs) {
+            m_texts[SetupSlot(info.input)] = FieldAt(m_record, m_columns.place[Index(info.input)]);
         }
         ReadSetup(m_texts, ColumnNames(), row.setup, row.problems);
     }

@@ -172,7 +172,7 @@ struct InputAreaRows {
          false,
          5,
          0,
-         [](const Setup& s) { return s.level; },
+         [](const Setup& s) { return tarvex::NearestLevelPosition(s.level).value_or(0); },
          [](int position, Setup& s) { s.level = position; }},
         {&Main::vsbFrequenz,
          &Main::lbl_Frequency,

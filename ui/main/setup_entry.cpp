@@ -18,8 +18,9 @@ struct MovableInput {
     std::string (*readout)(double value, std::string_view decimalSeparator);
 };
 
-constexpr std::array<MovableInput, 2> kMovableInputs{{
+constexpr std::array<MovableInput, 3> kMovableInputs{{
     {tarvex::Input::frequency, &tarvex::MeasurementSetup::frequency, tarvex::FrequencyReadoutGHz},
+    {tarvex::Input::level, &tarvex::MeasurementSetup::level, tarvex::LevelReadout},
     {tarvex::Input::returnLoss, &tarvex::MeasurementSetup::returnLossDb,
      [](double returnLossDb, std::string_view separator) {
          return tarvex::ImpedanceReadoutDb(returnLossDb, separator).returnLoss;
