@@ -116,10 +116,11 @@ void SetupEntryTest::setInputs_data() {
         "lbl_Frequency=2,45 GHz;lbl_Return_Loss=12,5 dB");
     row("emptied field keeps the window's value", "en_US", "txtFilter=;txtHarmonic2f=-30", "",
         "lbl_Filter=7;lbl_Harmonics_2f=-30 dBc");
-    row("moved to the nearest positions", "en_US", "txtFrequency=1.234;txtReturnLoss=20.04",
-        "Frequency: 1.234 GHz lies between the bar's positions; set to the nearest, 1.23 GHz\n"
-        "Return Loss: 20.04 dB lies between the bar's positions; set to the nearest, 20.0 dB",
-        "lbl_Frequency=1.23 GHz;lbl_Return_Loss=20.0 dB");
+    row("moved to the nearest positions", "de_DE", "txtFrequency=1,234;txtLevel=13,5;txtReturnLoss=20,04",
+        "Frequency: 1,234 GHz lies between the bar's positions; set to the nearest, 1,23 GHz\n"
+        "Level: 13,5 dBm lies between the bar's positions; set to the nearest, 14 dBm\n"
+        "Return Loss: 20,04 dB lies between the bar's positions; set to the nearest, 20,0 dB",
+        "lbl_Frequency=1,23 GHz;lbl_Level=14 dBm;lbl_Return_Loss=20,0 dB");
     row("above the sensor's range", "en_US", "txtFrequency=40;txtLevel=-10",
         "Frequency: 40 is above TS-301's top frequency 18 GHz", "lbl_Frequency=18.00 GHz;lbl_Level=0 dBm");
     row("limits out of order", "en_US", "txtTempMin=30;txtTempMax=25",
@@ -176,6 +177,9 @@ void SetupEntryTest::openSetup_data() {
         "frequency_ghz: 1.234 GHz lies between the bar's positions; set to the nearest, 1.23 GHz\n"
         "return_loss_db: 20.04 dB lies between the bar's positions; set to the nearest, 20.0 dB",
         "lbl_Frequency=1.23 GHz;lbl_Return_Loss=20.0 dB");
+    row("semicolons and decimal commas", "sensor;frequency_ghz;level_dbm\nTS-106;2,45;-10,4\n", 0,
+        "level_dbm: -10.4 dBm lies between the bar's positions; set to the nearest, -10 dBm",
+        "lstMeßkopf=TS-106;lbl_Frequency=2.45 GHz;lbl_Level=-10 dBm");
     row("a bad field", "id,filter,exclude\nA,13,cal\n", 0,
         "Row A (line 2) was not opened: filter: 13 is above the top filter number 12", "lbl_Filter=7");
     row("an unknown column", "sensor,level\nTS-101,3\n", 0,
