@@ -31,6 +31,7 @@ std::vector<BatchSetupRow> ReadRows(QFile& file, QString& note) {
     while (reader.Next(row)) {
         if (++count <= kOfferedRows) {
             rows.push_back(row);
+            rows.back().carried = {}; // the reader's fields, which do not outlive it
         }
     }
     if (count > kOfferedRows) {
