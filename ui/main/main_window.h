@@ -52,10 +52,10 @@ public:
     tarvex::MeasurementSetup ReadSetup() const;
     // Sets every control to a setup, through the handlers a user's change runs: the lists first (so that
     // the sensor's ranges apply before level and frequency are set), then the bars, boxes and settings;
-    // the budget is evaluated once, at the end. A frequency or return loss between the bars' positions
-    // goes to the nearest position, so ReadSetup() may differ from the setup there. The setup's lists'
-    // texts must be among the lists' items and its numbers inside the sensor's and the fixed limits (as
-    // the command line's checks ensure); an unknown text leaves its list as it is.
+    // the budget is evaluated once, at the end. A frequency, level or return loss between the bars'
+    // positions goes to the nearest position, so ReadSetup() may differ from the setup there. The
+    // setup's lists' texts must be among the lists' items and its numbers inside the sensor's and the
+    // fixed limits (as the command line's checks ensure); an unknown text leaves its list as it is.
     void ApplySetup(const tarvex::MeasurementSetup& setup);
     // The decimal separator of read-outs and results: the window's locale's.
     std::string DecimalSeparator() const;
