@@ -1,7 +1,9 @@
 // Starts the program: the splash window creates the main window and hands over to it. The program ends
 // when its last window closes, or at once with File > End.
 
+#include "budget/program_info.h"
 #include "ui/accessibility/accessibility.h"
+#include "ui/controls/qt_text.h"
 #include "ui/info/startbild.h"
 
 #include <QApplication>
@@ -11,8 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarvex"));
     QApplication::setOrganizationDomain(QStringLiteral("tarvex.org"));
-    QApplication::setApplicationName(QStringLiteral("Tarvex Measurement Uncertainty Analysis"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationName(ToQString(tarvex::kApplicationName));
+    QApplication::setApplicationVersion(ToQString(tarvex::kProgramRevision));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvex.uncertainty_analysis"));
 

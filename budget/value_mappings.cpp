@@ -119,6 +119,43 @@ double ReturnLossFromPosition(int position) {
     return static_cast<double>(position) / 10.0;
 }
 
+namespace {
+
+// A position from a value on the positions' scale, halves upward, within the 16-bit range.
+std::optional<int> NearestPosition(double scaled) {
+    if (!(scaled >= 0.0)) { // negative or NaN
+        return std::nullopt;
+    }
+    return pos(std::floor(scaled + 0.5));
+}
+
+} // namespace
+
+// Inside each band of the frequency bar the frequency grows linearly with the position, and the band
+// edges are positions themselves, so rounding the position found by the band's own formula gives the
+// nearest frequency. Below 100 kHz the step from DC to 100 kHz continues the 100 kHz steps.
+std::optional<int> NearestFrequencyPosition(double frequencyGHz) {
+    const double f = frequencyGHz;
+    if (f >= 0.01) {
+        return NearestPosition(100.0 * f + 18.0);
+    }
+    if (f >= 0.001) {
+        return NearestPosition(1000.0 * f + 9.0);
+    }
+    return NearestPosition(10000.0 * f);
+}
+
+std::optional<int> NearestReturnLossPosition(double returnLossDb) {
+    return NearestPosition(returnLossDb * 10.0);
+}
+
+std::optional<int> NearestLevelPosition(double levelDbm) {
+    if (std::isnan(levelDbm)) {
+        return std::nullopt;
+    }
+    return pos(std::floor(levelDbm + 0.5));
+}
+
 std::string FrequencyReadout(int position, std::string_view decimalSeparator) {
     return FrequencyReadoutGHz(vsb_to_Freq(position).value_or(0.0), decimalSeparator);
 }

@@ -23,6 +23,15 @@ std::int16_t LevelPosition(double powerW);
 // The source-match bar's position is the return loss in tenths of a dB.
 double ReturnLossFromPosition(int position);
 
+// The position nearest to a value that may lie between positions, as when a setup typed or read from a
+// file is shown on the bars: the frequency position whose frequency is nearest (below 100 kHz the
+// neighbours are DC and 100 kHz), and the return loss to the nearest tenth of a dB. A value exactly
+// halfway goes to the higher position. No position for a negative value or NaN; values beyond the
+// positions' 16-bit range are clamped to it. The level bar's positions are the whole dBm.
+std::optional<int> NearestFrequencyPosition(double frequencyGHz);
+std::optional<int> NearestReturnLossPosition(double returnLossDb);
+std::optional<int> NearestLevelPosition(double levelDbm);
+
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
 std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"
 std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSeparator = ".");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "budget/batch_columns.h"
+#include "cli/batch_setups.h"
 #include "cli/csv_record_reader.h"
 #include "cli/result_writers.h"
 
@@ -14,14 +15,6 @@ namespace tarvex::cli {
 struct BatchSummary {
     std::uint64_t rows = 0;
     std::uint64_t invalidRows = 0;
-};
-
-// How a batch's text is read: its separator (',', ';' or tab; detected from the header line when none is
-// given), and whether number fields may use a decimal comma, which they always may when the separator is
-// not a comma.
-struct BatchReading {
-    std::optional<char> separator;
-    bool decimalComma = false;
 };
 
 // At most this many invalid rows are reported on the diagnostics stream, then only how many more.

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -37,6 +38,29 @@ TEST(FrequencyPositions, EveryPositionSurvivesTheRoundTrip) {
     for (int v = 0; v <= 5000; ++v) {
         const double f = vsb_to_Freq(v).value_or(kNaN);
         ASSERT_EQ(pos(Freq_to_vsb(f).value_or(-1.0)), v) << "frequency " << f;
+    }
+}
+
+// A value between positions goes to the nearest one, across band edges too; halfway goes up.
+TEST(NearestPositions, FrequencyAndReturnLoss) {
+    const std::pair<double, std::optional<int>> frequencies[] = {
+        {0.0, 0},     {0.00004, 0}, {0.00005, 1}, {0.00094, 9}, {0.00096, 10}, {0.0094, 18}, {0.0096, 19},
+        {1.234, 141}, {1.125, 131}, {2.45, 263},  {18.0, 1818}, {1e9, 32767},  {-0.001, {}}, {kNaN, {}}};
+    for (const auto& [frequencyGHz, position] : frequencies) {
+        SCOPED_TRACE(frequencyGHz);
+        EXPECT_EQ(NearestFrequencyPosition(frequencyGHz), position);
+    }
+    const std::pair<double, std::optional<int>> returnLosses[] = {
+        {0.0, 0}, {20.0, 200}, {20.04, 200}, {20.25, 203}, {59.99, 600}, {-0.5, {}}, {kNaN, {}}};
+    for (const auto& [returnLossDb, position] : returnLosses) {
+        SCOPED_TRACE(returnLossDb);
+        EXPECT_EQ(NearestReturnLossPosition(returnLossDb), position);
+    }
+    const std::pair<double, std::optional<int>> levels[] = {
+        {13.0, 13}, {13.4, 13}, {13.5, 14}, {-13.5, -13}, {-13.6, -14}, {-1e9, -32768}, {kNaN, {}}};
+    for (const auto& [levelDbm, position] : levels) {
+        SCOPED_TRACE(levelDbm);
+        EXPECT_EQ(NearestLevelPosition(levelDbm), position);
     }
 }
 

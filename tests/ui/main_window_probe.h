@@ -3,6 +3,7 @@
 // Drives and reads a main window through its controls, found by object name as an outside script finds
 // them. The expected results are computed from the controls alone, independently of the window's code.
 
+#include "budget/inputs.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
 #include "budget/value_mappings.h"
@@ -19,6 +20,9 @@
 #include <QStyleOptionSlider>
 
 #include <cmath>
+#include <random>
+#include <span>
+#include <string>
 
 namespace tarvex::uitest {
 
@@ -37,6 +41,38 @@ inline QPoint PartCentre(const QScrollBar& bar, QStyle::SubControl part) {
     option.pageStep = bar.pageStep();
     option.upsideDown = bar.invertedAppearance();
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+}
+
+// A setup inside the core's limits, at positions of the bars.
+inline MeasurementSetup RandomSetup(std::mt19937& random) {
+    const auto in = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const auto from = [&in](std::span<const std::string_view> items) {
+        return std::string(items[static_cast<std::size_t>(in(0, static_cast<int>(items.size()) - 1))]);
+    };
+    const FixedInputLimits& fixed = kFixedInputLimits;
+    MeasurementSetup setup;
+    setup.sensor = from(SensorModels());
+    setup.basicUnit = from(BasicUnitModels());
+    setup.resolution = from(Resolutions());
+    const SensorScrollRange range = SensorScrollRangeOf(setup.sensor);
+    setup.frequency = vsb_to_Freq(in(range.frequencyBottom, range.frequencyTop)).value();
+    setup.level = in(range.levelBottom, range.levelTop);
+    setup.returnLossDb =
+        ReturnLossFromPosition(in(fixed.returnLossTenths.lowest, fixed.returnLossTenths.highest));
+    setup.filterNumber = in(fixed.filterNumber.lowest, fixed.filterNumber.highest);
+    setup.harmonic2f = in(fixed.harmonicDbc.lowest, fixed.harmonicDbc.highest);
+    setup.harmonic3f = in(fixed.harmonicDbc.lowest, fixed.harmonicDbc.highest);
+    setup.tempMin = in(fixed.temperatureC.lowest, fixed.temperatureC.highest);
+    setup.tempMax = in(setup.tempMin, fixed.temperatureC.highest);
+    for (int& included : setup.include) {
+        included = in(0, 1);
+    }
+    setup.unit = in(0, 1) == 1 ? ResultUnit::percent : ResultUnit::dB;
+    setup.mismatchMode = in(0, 1) == 1 ? MismatchMode::conservative : MismatchMode::probable;
+    setup.fdLinSystematic = in(0, 1) == 1;
+    return setup;
 }
 
 class MainProbe {
@@ -130,6 +166,31 @@ public:
             wrong << QStringLiteral("the lower temperature is above the upper");
         }
         return wrong;
+    }
+
+    // Read-outs that do not show their bar's position as the core writes it.
+    QStringList wrongReadouts() const {
+        const std::string separator = QLocale().decimalPoint().toStdString();
+        const auto at = [this](const char* barName) { return bar(QString::fromLatin1(barName)).value(); };
+        const ImpedanceReadouts impedance = ImpedanceReadout(at("vsbAnpassung"), separator);
+        const std::pair<const char*, std::string> readouts[] = {
+            {"lbl_Frequency", FrequencyReadout(at("vsbFrequenz"), separator)},
+            {"lbl_Level", LevelReadout(at("vsbPegel"), separator)},
+            {"lbl_Power", PowerReadout(at("vsbPegel"), separator)},
+            {"lbl_Return_Loss", impedance.returnLoss},
+            {"lbl_Reflexions_Faktor", impedance.reflectionCoefficient},
+            {"lbl_VSWR", impedance.vswr},
+            {"lbl_Filter", FilterReadout(at("vsbFilter"))},
+            {"lbl_Harmonics_2f", HarmonicReadout(at("vsbHarmonics2f"))},
+            {"lbl_Harmonics_3f", HarmonicReadout(at("vsbHarmonics3f"))},
+            {"lbl_Temp_Min", TemperatureReadout(at("vsbTemp_min"))},
+            {"lbl_Temp_Max", TemperatureReadout(at("vsbTemp_max"))},
+        };
+        QStringList expected;
+        for (const auto& [name, text] : readouts) {
+            expected << QString::fromLatin1(name) + QLatin1Char('=') + QString::fromStdString(text);
+        }
+        return unmet(expected);
     }
 
     MeasurementSetup setupFromControls(bool fdLinSystematic) const {

@@ -1,42 +1,18 @@
 #include "ui/accessibility/accessibility.h"
 
 #include "ui/controls/position_scroll_bar.h"
+#include "ui/controls/value_label.h"
 #include "ui/main/main_window.h"
-#include "ui/main/result_rows.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLabel>
 
-#include <algorithm>
-#include <array>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Each position scroll bar and the read-out that shows its value.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kBarReadouts{{
-    {"vsbTemp_min", "lbl_Temp_Min"},
-    {"vsbTemp_max", "lbl_Temp_Max"},
-    {"vsbAnpassung", "lbl_Return_Loss"},
-    {"vsbPegel", "lbl_Level"},
-    {"vsbFrequenz", "lbl_Frequency"},
-    {"vsbFilter", "lbl_Filter"},
-    {"vsbHarmonics2f", "lbl_Harmonics_2f"},
-    {"vsbHarmonics3f", "lbl_Harmonics_3f"},
-}};
-
-// Labels that show a value besides the bars' read-outs and the twelve contribution values.
-constexpr std::array<std::string_view, 6> kOtherValueLabels{
-    "lbl_Reflexions_Faktor", "lbl_VSWR", "lbl_Power", "lbl_uc", "lbl_MU", "lbl_Systematic_Error",
-};
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A label that shows a value: its name is the caption it stands beside, and its value, and so its
 // description, is the text it shows. Assistive technology over AT-SPI reads the description; Qt 6.4
@@ -96,11 +72,8 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     if (className == QLatin1String("PositionScrollBar")) {
         return new PositionScrollBarAccessible(static_cast<PositionScrollBar*>(object));
     }
-    if (className == QLatin1String("QLabel")) {
-        auto* label = qobject_cast<QLabel*>(object);
-        if (label != nullptr && ShowsValue(*label)) {
-            return new ValueLabelAccessible(label);
-        }
+    if (className == QLatin1String("ValueLabel")) {
+        return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
     }
     return nullptr;
 }
@@ -112,14 +85,10 @@ public:
     ValueAnnouncer(Main& window, AccessibleEventSink announce)
         : QObject(&window)
         , m_announce(announce) {
-        for (QLabel* label : window.findChildren<QLabel*>()) {
-            if (ShowsValue(*label)) {
-                m_shown.push_back({label, label->text()});
-            }
+        for (ValueLabel* label : window.findChildren<ValueLabel*>()) {
+            m_shown.push_back({label, label->text()});
         }
-        for (const auto& [barName, readoutName] : kBarReadouts) {
-            auto* bar = window.findChild<PositionScrollBar*>(FromView(barName));
-            bar->setReadout(window.findChild<QLabel*>(FromView(readoutName)));
+        for (PositionScrollBar* bar : window.findChildren<PositionScrollBar*>()) {
             m_shown.push_back({bar, bar->readoutText()});
         }
         connect(&window, &Main::evaluated, this, &ValueAnnouncer::announceChanges);
@@ -163,13 +132,7 @@ void InstallAccessibleInterfaces() {
 }
 
 bool ShowsValue(const QLabel& label) {
-    const QString name = label.objectName();
-    const auto named = [&name](std::string_view candidate) { return name == FromView(candidate); };
-    return std::any_of(kResultRows.begin(), kResultRows.end(),
-                       [&named](const ResultRow& row) { return named(row.valueLabel); }) ||
-           std::any_of(kBarReadouts.begin(), kBarReadouts.end(),
-                       [&named](const auto& pair) { return named(pair.second); }) ||
-           std::any_of(kOtherValueLabels.begin(), kOtherValueLabels.end(), named);
+    return qobject_cast<const ValueLabel*>(&label) != nullptr;
 }
 
 void AnnounceValueChanges(Main& window, AccessibleEventSink announce) {

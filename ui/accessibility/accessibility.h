@@ -19,10 +19,10 @@ class QLabel;
 // object exists and before the first window is created.
 void InstallAccessibleInterfaces();
 
-// Whether a label of the main window shows a value (a read-out or a result) by its object name.
+// Whether a label shows a value (a read-out or a result): it is a ValueLabel.
 bool ShowsValue(const QLabel& label);
 
-// Pairs every scroll bar of the window with its read-out and, after each evaluation, tells assistive
-// technology once about every value whose text has changed (a tester may listen instead).
+// After each evaluation, tells assistive technology once about every value (a value label, or a scroll
+// bar's read-out) whose text has changed (a tester may listen instead).
 using AccessibleEventSink = void (*)(QAccessibleEvent* event);
 void AnnounceValueChanges(Main& window, AccessibleEventSink announce = &QAccessible::updateAccessibility);

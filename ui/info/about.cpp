@@ -1,5 +1,7 @@
 #include "ui/info/about.h"
 
+#include "budget/program_info.h"
+#include "ui/controls/qt_text.h"
 #include "ui/controls/twip_layout.h"
 
 #include <QLabel>
@@ -44,7 +46,7 @@ About::About(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Info about Measurement Uncertainty Analysis Tarvex"));
+    setWindowTitle(QStringLiteral("Info about ") + ToQString(tarvex::kProgramName));
     setModal(false);
     setFont(twips::WindowFont());
     setFixedSize(twips::ToPixels(5775, 3720));
@@ -77,8 +79,8 @@ void About::createWidgets() {
     lblDisclaimer->setGeometry(twips::ToPixels(Rect{600, 2625, 3735, 825}, false));
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDisclaimer->setText(QStringLiteral("Measurement Uncertainty Analysis Tarvex, Rev. 1.0. "
-                                          "Provided as is, without warranty of any kind."));
+    lblDisclaimer->setText(ToQString(tarvex::kProgramTitle) +
+                           QStringLiteral(". Provided as is, without warranty of any kind."));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

@@ -1,6 +1,7 @@
 #include "ui/info/help_window.h"
 
-#include "ui/main/main_window.h"
+#include "budget/program_info.h"
+#include "ui/controls/qt_text.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,7 +22,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Help: Measurement Uncertainty Analysis Tarvex"));
+    setWindowTitle(QStringLiteral("Help: ") + ToQString(tarvex::kProgramName));
     resize(kHelpSize);
 
     m_browser = new QTextBrowser(this);
@@ -36,13 +37,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-void AddHelp(Main& window) {
-    auto* info = window.findChild<QMenu*>(QStringLiteral("mnu_Info"));
-    auto* about = window.findChild<QAction*>(QStringLiteral("frmInfo"));
+void AddHelp(QWidget& window, QMenu& infoMenu, QAction* before) {
     auto* help = new QAction(QStringLiteral("&Help"), &window);
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
-    info->insertAction(about, help);
+    infoMenu.insertAction(before, help);
 
     // One help window at a time; it deletes itself when closed and the next request builds it afresh.
     QObject::connect(help, &QAction::triggered, &window, [&window] {

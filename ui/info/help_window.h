@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-class Main;
+class QAction;
+class QMenu;
 class QTextBrowser;
 
 // The help window frmHelp: how to describe a measurement, the influence quantities, how they combine,
@@ -18,6 +19,6 @@ private:
     QTextBrowser* m_browser = nullptr;
 };
 
-// Adds "&Help" (mnuHelp, F1) to the window's "&Info" menu above "About"; it opens the help window, or
-// brings it forward when it is open.
-void AddHelp(Main& window);
+// Adds "&Help" (mnuHelp, F1) to the window's "&Info" menu, above `before` ("About"); it opens the help
+// window, or brings it forward when it is open.
+void AddHelp(QWidget& window, QMenu& infoMenu, QAction* before);

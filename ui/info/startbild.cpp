@@ -1,5 +1,7 @@
 #include "ui/info/startbild.h"
 
+#include "budget/program_info.h"
+#include "ui/controls/qt_text.h"
 #include "ui/main/main_window.h"
 
 #include <QCloseEvent>
@@ -29,7 +31,9 @@ Startbild::Startbild(QWidget* parent)
     // Qt leaves splash windows out of "last window closed"; this one is the program's only visible
     // window until the hand-over, so closing it early must end the program.
     setAttribute(Qt::WA_QuitOnClose, true);
-    setWindowTitle(QStringLiteral("Measurement Uncertainty Tarvex, Rev. 1.0"));
+    // The splash's own shorter wording of the title, with the program's revision.
+    setWindowTitle(QStringLiteral("Measurement Uncertainty Tarvex, Rev. ") +
+                   ToQString(tarvex::kProgramRevision));
     setFixedSize(kWindowSize);
     setFocusPolicy(Qt::StrongFocus); // the keys that skip the picture
     createWidgets();

@@ -10,6 +10,12 @@
 
 #include <string>
 
+struct BarRow;
+struct ListRow;
+namespace tarvex {
+struct SensorScrollRange;
+}
+
 class About;
 class ChartWindowInterface;
 class ClickableLabel;
@@ -21,6 +27,7 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 class ReportActions;
+class SetInputsDialog;
 class SelectionList;
 
 // The program's single working window. Constructing it loads it: every control is created and the
@@ -43,6 +50,13 @@ public:
 
     // The inputs of one evaluation, as the controls hold them now.
     tarvex::MeasurementSetup ReadSetup() const;
+    // Sets every control to a setup, through the handlers a user's change runs: the lists first (so that
+    // the sensor's ranges apply before level and frequency are set), then the bars, boxes and settings;
+    // the budget is evaluated once, at the end. A frequency, level or return loss between the bars'
+    // positions goes to the nearest position, so ReadSetup() may differ from the setup there. The
+    // setup's lists' texts must be among the lists' items and its numbers inside the sensor's and the
+    // fixed limits (as the command line's checks ensure); an unknown text leaves its list as it is.
+    void ApplySetup(const tarvex::MeasurementSetup& setup);
     // The decimal separator of read-outs and results: the window's locale's.
     std::string DecimalSeparator() const;
 
@@ -62,6 +76,7 @@ private:
     friend struct InputAreaRows;
     friend struct ResultTableRows;
     friend struct MenuRows;
+    friend struct ExplanationRows;
 
     // Creation: the client and input area (main_window_layout.cpp), the result table
     // (main_window_table.cpp), the menus and the keyboard order (main_window_menus.cpp).
@@ -94,6 +109,12 @@ private:
     void vsbTemp_min_Change();
     void vsbTemp_max_Change();
     void UpdateSensorRange();
+    void SetSensorRange(const tarvex::SensorScrollRange& range);
+
+    // Setting a setup (main_window_setup.cpp): a list's row or a bar's position, running the control's
+    // handler also when it already shows the value, so that every read-out is written.
+    void SelectItem(const ListRow& row, const std::string& text);
+    void SetPosition(const BarRow& row, int position);
 
     // Settings and units (main_window_settings.cpp).
     void mnuEnd_Click();
@@ -105,6 +126,10 @@ private:
     void SetUnitCaptions(const QString& expanded, const QString& systematic);
     void opt_unit_db_Click();
     void opt_unit_percent_Click();
+
+    // File > Open Setup… (open_setup.cpp) and Edit > Set Inputs… (set_inputs_dialog.cpp).
+    void mnuOpenSetup_Click();
+    void mnuSetInputs_Click();
 
     // View > Uncertainty Chart (main_window_chart.cpp).
     void mnuChart_Click();
@@ -118,7 +143,22 @@ private:
     void ShowSystematicError(bool show);
     void Show_MU();
 
-    // Input area.
+    // Input area: captions, lists, bars and read-outs.
+    QLabel* lblGrundgerät = nullptr;
+    QLabel* lblResolution = nullptr;
+    QLabel* Label2 = nullptr; // "Power Sensor"
+    QLabel* lblTemp_min = nullptr;
+    QLabel* lblTemp_max = nullptr;
+    QLabel* lblAnpassung = nullptr;
+    QLabel* lblReturnLoss = nullptr;
+    QLabel* LblRflexionFaktor = nullptr;
+    QLabel* lblVSWR = nullptr;
+    QLabel* lblLevel = nullptr;
+    QLabel* lblPower = nullptr;
+    QLabel* FreqLabel = nullptr;
+    QLabel* lblFilter = nullptr;
+    QLabel* Label24 = nullptr; // "Harmonics 2f"
+    QLabel* Label23 = nullptr; // "Harmonics 3f"
     SelectionList* lstGrundgerät = nullptr;
     SelectionList* lstResolution = nullptr;
     SelectionList* lstMeßkopf = nullptr;
@@ -146,8 +186,10 @@ private:
     QFrame* Frame1 = nullptr;
     ClickableLabel* lbl_IQ_M = nullptr;
     ClickableLabel* lbl_fd_Lin = nullptr;
+    tarvex::PerContribution<QLabel*> m_captionLabels{};   // Label11 ..., lbl_IQ_M, lbl_fd_Lin
     tarvex::PerContribution<QLabel*> m_valueLabels{};     // lbl_u_<key>, evaluation order
     tarvex::PerContribution<QCheckBox*> m_includeBoxes{}; // chk_..., evaluation order
+    QLabel* Label19 = nullptr;                            // "Combined Standard Uncertainty"
     QLabel* lbl_uc = nullptr;
     QLabel* lbl_MU_txt = nullptr;
     QLabel* lbl_MU = nullptr;
@@ -158,10 +200,13 @@ private:
 
     // Menus.
     QMenu* mnuFile = nullptr;
+    QMenu* mnuEdit = nullptr;
     QMenu* mnuMenue = nullptr;
     QMenu* mnuView = nullptr;
     QMenu* mnu_Info = nullptr;
+    QAction* mnuOpenSetup = nullptr;
     QAction* mnuEnd = nullptr;
+    QAction* mnuSetInputs = nullptr;
     QAction* mnuSensor_Match_Conservative = nullptr;
     QAction* mnuSensor_Match_Probable = nullptr;
     QAction* mnufd_Lin_sys = nullptr;
@@ -170,6 +215,7 @@ private:
     QAction* frmInfo = nullptr;
 
     QPointer<About> m_about;
+    QPointer<SetInputsDialog> m_setInputs;
     // The open chart window (from the chart plugin) and its interface, valid while the window lives.
     QPointer<QWidget> m_chartWindow;
     ChartWindowInterface* m_chart = nullptr;
@@ -177,4 +223,6 @@ private:
 
     // The frequency-dependent linearity error is treated as systematic.
     bool flag_fd_lin_sys = false;
+    // While a setup is applied the handlers leave the evaluation to its end.
+    bool m_deferEvaluation = false;
 };

@@ -54,31 +54,12 @@ void Main::ShowSystematicError(bool show) {
     lbl_Systematic_Error->setVisible(show);
 }
 
-tarvex::MeasurementSetup Main::ReadSetup() const {
-    tarvex::MeasurementSetup setup;
-    setup.frequency = tarvex::vsb_to_Freq(vsbFrequenz->value()).value_or(0.0);
-    setup.level = vsbPegel->value();
-    setup.sensor = lstMeßkopf->selectedText().toStdString();
-    setup.basicUnit = lstGrundgerät->selectedText().toStdString();
-    setup.filterNumber = vsbFilter->value();
-    setup.tempMin = vsbTemp_min->value();
-    setup.tempMax = vsbTemp_max->value();
-    setup.returnLossDb = tarvex::ReturnLossFromPosition(vsbAnpassung->value());
-    setup.resolution = lstResolution->selectedText().toStdString();
-    setup.harmonic2f = vsbHarmonics2f->value();
-    setup.harmonic3f = vsbHarmonics3f->value();
-    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        setup.include[i] = m_includeBoxes[i]->isChecked() ? 1 : 0;
-    }
-    setup.unit = opt_unit_percent->isChecked() ? tarvex::ResultUnit::percent : tarvex::ResultUnit::dB;
-    setup.mismatchMode = tarvex::MismatchModeFromCaption(lbl_IQ_M->text().toStdString());
-    setup.fdLinSystematic = flag_fd_lin_sys;
-    return setup;
-}
-
 // Evaluates the budget of the inputs as they stand and writes all fifteen result labels, then shows or
 // hides the systematic-error row. Nothing is kept between evaluations.
 void Main::Show_MU() {
+    if (m_deferEvaluation) {
+        return;
+    }
     const tarvex::MeasurementSetup setup = ReadSetup();
     const tarvex::UncertaintyBudget budget = tarvex::EvaluateBudget(setup);
     const tarvex::ResultTexts texts = tarvex::PresentBudget(budget, setup.unit, DecimalSeparator());

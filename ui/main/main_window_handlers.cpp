@@ -14,8 +14,10 @@
 // own; a position outside the new range moves to the nearer end and raises that bar's handler, one
 // inside stays, so a frequency or level chosen for one sensor survives a change to another where it can.
 void Main::UpdateSensorRange() {
-    const tarvex::SensorScrollRange range =
-        tarvex::SensorScrollRangeOf(lstMeßkopf->selectedText().toStdString());
+    SetSensorRange(tarvex::SensorScrollRangeOf(lstMeßkopf->selectedText().toStdString()));
+}
+
+void Main::SetSensorRange(const tarvex::SensorScrollRange& range) {
     vsbFrequenz->setMax(range.frequencyBottom);
     vsbFrequenz->setMin(range.frequencyTop);
     vsbPegel->setMin(range.levelTop);

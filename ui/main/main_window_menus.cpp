@@ -31,21 +31,26 @@ struct MenuItem {
     QAction* Main::*action;
     const char* name;
     const char* text;
+    QKeyCombination shortcut = Qt::Key_unknown; // none
 };
 
 } // namespace
 
 // The rows name the window's private controls, so they live in a friend of the window.
 struct MenuRows {
-    static constexpr std::array<MenuTitle, 4> kTitles{{
+    static constexpr std::array<MenuTitle, 5> kTitles{{
         {&Main::mnuFile, "mnuFile", "&File"},
+        {&Main::mnuEdit, "mnuEdit", "&Edit"},
         {&Main::mnuMenue, "mnuMenue", "&Settings"},
         {&Main::mnuView, "mnuView", "&View"},
         {&Main::mnu_Info, "mnu_Info", "&Info"},
     }};
 
-    static constexpr std::array<MenuItem, 7> kItems{{
+    // The report's actions go in between Open Setup and End (ReportActions).
+    static constexpr std::array<MenuItem, 9> kItems{{
+        {&Main::mnuFile, &Main::mnuOpenSetup, "mnuOpenSetup", "&Open Setup\u2026", Qt::CTRL | Qt::Key_O},
         {&Main::mnuFile, &Main::mnuEnd, "mnuEnd", "&End"},
+        {&Main::mnuEdit, &Main::mnuSetInputs, "mnuSetInputs", "&Set Inputs\u2026", Qt::CTRL | Qt::Key_I},
         {&Main::mnuMenue, &Main::mnuSensor_Match_Conservative, "mnuSensor_Match_Conservative",
          "Sensor Match (&conservative)"},
         {&Main::mnuMenue, &Main::mnuSensor_Match_Probable, "mnuSensor_Match_Probable",
@@ -54,7 +59,7 @@ struct MenuRows {
          "Frequency dep. Linearity Error: systematic"},
         {&Main::mnuMenue, &Main::mnufd_Lin_nonsys, "mnufd_Lin_nonsys",
          "Frequency dep. Linearity Error: statistical"},
-        {&Main::mnuView, &Main::mnuChart, "mnuChart", "Uncertainty &Chart…"},
+        {&Main::mnuView, &Main::mnuChart, "mnuChart", "Uncertainty &Chart…", Qt::CTRL | Qt::Key_G},
         {&Main::mnu_Info, &Main::frmInfo, "frmInfo", "About"},
     }};
 };
@@ -68,10 +73,12 @@ void Main::CreateMenus() {
     for (const MenuItem& item : MenuRows::kItems) {
         QAction* action = (this->*item.menu)->addAction(ToQString(item.text));
         action->setObjectName(ToQString(item.name));
+        if (item.shortcut.key() != Qt::Key_unknown) {
+            action->setShortcut(QKeySequence(item.shortcut));
+        }
         this->*item.action = action;
     }
     m_reportActions = new ReportActions(*this, *mnuFile, mnuEnd, *Frame1);
-    mnuChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 // The order in which Tab visits the controls: the inputs, the inclusion check boxes, the unit options.

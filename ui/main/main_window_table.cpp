@@ -6,6 +6,7 @@
 #include "ui/controls/placed_labels.h"
 #include "ui/controls/qt_text.h"
 #include "ui/controls/twip_layout.h"
+#include "ui/controls/value_label.h"
 #include "ui/main/main_window.h"
 #include "ui/main/result_rows.h"
 
@@ -112,10 +113,11 @@ void Main::CreateContributionRows() {
         } else {
             captionLabel = new QLabel(Frame1);
         }
-        PlaceBorderedLabel(captionLabel, ToQString(row.captionLabel), caption,
-                           {kCaptionLeft, top, kCaptionWidth, kLineHeight}, kCaptionAlignment);
+        m_captionLabels[Index(row.key)] =
+            PlaceBorderedLabel(captionLabel, ToQString(row.captionLabel), caption,
+                               {kCaptionLeft, top, kCaptionWidth, kLineHeight}, kCaptionAlignment);
 
-        QLabel* value = PlaceBorderedLabel(new QLabel(Frame1), ToQString(row.valueLabel), QString(),
+        QLabel* value = PlaceBorderedLabel(new ValueLabel(Frame1), ToQString(row.valueLabel), QString(),
                                            {kValueLeft, top, kValueWidth, kLineHeight}, Qt::AlignCenter);
         value->setAccessibleName(caption);
         m_valueLabels[Index(row.key)] = value;
@@ -133,9 +135,10 @@ void Main::CreateContributionRows() {
 }
 
 void Main::CreateCombinedRow() {
-    PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("Label19"), ToQString(tarvex::kCombinedCaption),
-                       {kCaptionLeft, kUncertaintyTop, kCaptionWidth, kLineHeight}, kCaptionAlignment);
-    lbl_uc = PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("lbl_uc"), QString(),
+    Label19 =
+        PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("Label19"), ToQString(tarvex::kCombinedCaption),
+                           {kCaptionLeft, kUncertaintyTop, kCaptionWidth, kLineHeight}, kCaptionAlignment);
+    lbl_uc = PlaceBorderedLabel(new ValueLabel(Frame1), QStringLiteral("lbl_uc"), QString(),
                                 {kValueLeft, kUncertaintyTop, kValueWidth, kLineHeight}, Qt::AlignCenter);
     lbl_uc->setAccessibleName(ToQString(tarvex::kCombinedCaption));
 }
@@ -160,7 +163,7 @@ void Main::CreateExpandedAndSystematicRows() {
                                     ToQString(tarvex::ExpandedCaption(tarvex::ResultUnit::dB)),
                                     {kWideCaptionLeft, kExpandedTop, kWideCaptionWidth, kLineHeight},
                                     kCaptionAlignment, true);
-    lbl_MU = PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("lbl_MU"), QString(),
+    lbl_MU = PlaceBorderedLabel(new ValueLabel(Frame1), QStringLiteral("lbl_MU"), QString(),
                                 {kValueLeft, kExpandedTop, kValueWidth, kLineHeight}, Qt::AlignCenter, true);
     lbl_MU->setAccessibleName(lbl_MU_txt->text());
 
@@ -169,7 +172,7 @@ void Main::CreateExpandedAndSystematicRows() {
         ToQString(tarvex::SystematicCaption(tarvex::ResultUnit::dB)),
         {kWideCaptionLeft, kSystematicTop, kWideCaptionWidth, kLineHeight}, kCaptionAlignment, true);
     lbl_Systematic_Error =
-        PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("lbl_Systematic_Error"), QString(),
+        PlaceBorderedLabel(new ValueLabel(Frame1), QStringLiteral("lbl_Systematic_Error"), QString(),
                            {kValueLeft, kSystematicTop, kValueWidth, kLineHeight}, Qt::AlignCenter, true);
     lbl_Systematic_Error->setAccessibleName(lbl_Systematic_error_txt->text());
     lbl_Systematic_error_txt->setVisible(false);

@@ -5,10 +5,14 @@
 #include "tests/ui/main_window_probe.h"
 #include "ui/main/main_window.h"
 
+#include "budget/batch_columns.h"
+
 #include <QFrame>
+#include <QSignalSpy>
 
 #include <array>
 #include <random>
+#include <tuple>
 
 using tarvex::uitest::MainProbe;
 using tarvex::uitest::PartCentre;
@@ -21,6 +25,15 @@ const QString kLevel = QStringLiteral(
     "lbl_MU_txt=Expanded Uncertainty of Level (k=2);lbl_Systematic_error_txt=Systematic Error of Level");
 const QString kPower = QStringLiteral(
     "lbl_MU_txt=Expanded Uncertainty of Power (k=2);lbl_Systematic_error_txt=Systematic Error of Power");
+
+// A setup as the batch columns write it, for messages.
+QString Described(const tarvex::MeasurementSetup& setup) {
+    QStringList fields;
+    for (const std::string& field : tarvex::BatchInputFields(setup, "")) {
+        fields << QString::fromStdString(field);
+    }
+    return fields.join(QLatin1Char(','));
+}
 
 // Steps as MainProbe::perform takes them and expectations as MainProbe::unmet takes them, ";"-separated.
 void Row(const char* tag, const QString& steps, const QString& expected) {
@@ -102,19 +115,12 @@ private slots:
     void shows_data();
     void shows();
     void randomSession();
+    void appliesSetups();
 };
 
 void MainWindowTest::shows_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
-    Row("start", "",
-        "lbl_Frequency=18.00 GHz;lbl_Level=0 dBm;lbl_Power=1.0 mW;lbl_Return_Loss=20.0 dB;"
-        "lbl_Reflexions_Faktor=0.100;lbl_VSWR=1.222;lbl_Filter=7;lbl_Harmonics_2f=-40 dBc;"
-        "lbl_Harmonics_3f=-50 dBc;lbl_Temp_Min=22 °C;lbl_Temp_Max=24 °C;lstMeßkopf=TS-301;"
-        "lstGrundgerät=BX-20;lstResolution=0.01 "
-        "dB;sys=false;vsbFrequenz=1818..0;vsbPegel=20..-30;vsbAnpassung=0..600;vsbFilter=12..0;"
-        "vsbHarmonics2f=-10..-80;vsbHarmonics3f=-10..-80;vsbTemp_min=50..0;vsbTemp_max=50..0;" +
-            kProbable + ';' + kLevel);
     Row("percent", "click:opt_unit_percent", kPower + ";lbl_u_cal=1.38 %;lbl_MU=3.4 %");
     Row("percent, then dB", "click:opt_unit_percent;click:opt_unit_db", kLevel + ";lbl_u_cal=0.060 dB");
     Row("conservative", "menu:mnuSensor_Match_Conservative",
@@ -247,6 +253,39 @@ void MainWindowTest::randomSession() {
         rowShown += probe.rowShown() ? 1 : 0;
     }
     QVERIFY2(rowShown > 100 && rowShown < 2400, "the session should show and hide the systematic row");
+}
+
+// The window starts in the start setup and shows any setup it is given, with every read-out and result
+// written and one evaluation per setup; a value between positions goes to the nearest one.
+void MainWindowTest::appliesSetups() {
+    Main window;
+    const MainProbe probe(window);
+    QVERIFY2(window.ReadSetup() == tarvex::StartSetup(), qPrintable(Described(window.ReadSetup())));
+    QSignalSpy evaluations(&window, &Main::evaluated);
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 300; ++i) {
+        const tarvex::MeasurementSetup setup = tarvex::uitest::RandomSetup(random);
+        evaluations.clear();
+        window.ApplySetup(setup);
+        const QStringList wrong = probe.wrongResults(setup.fdLinSystematic) + probe.wrongReadouts();
+        QVERIFY2(window.ReadSetup() == setup && wrong.isEmpty() && evaluations.size() == 1,
+                 qPrintable(Described(setup) + QStringLiteral(" shows ") + Described(window.ReadSetup()) +
+                            QStringLiteral("; ") + wrong.join(QStringLiteral("; "))));
+    }
+    const std::tuple<double, double, double, double> between[] = {
+        // frequency GHz asked, shown; return loss dB asked, shown
+        {1.234, 1.23, 20.04, 20.0},
+        {0.00004, 0.0, 0.06, 0.1},
+        {0.0096, 0.01, 59.96, 60.0},
+    };
+    for (const auto& [frequency, shownFrequency, returnLoss, shownReturnLoss] : between) {
+        tarvex::MeasurementSetup setup = tarvex::StartSetup();
+        setup.frequency = frequency;
+        setup.returnLossDb = returnLoss;
+        window.ApplySetup(setup);
+        QCOMPARE(window.ReadSetup().frequency, shownFrequency);
+        QCOMPARE(window.ReadSetup().returnLossDb, shownReturnLoss);
+    }
 }
 
 int main(int argc, char** argv) {

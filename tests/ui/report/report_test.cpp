@@ -143,8 +143,9 @@ void ReportTest::menuAndContextMenu() {
     };
     QCOMPARE(
         items(probe.find<QMenu>(QStringLiteral("mnuFile")).actions()),
-        QStringLiteral("mnuCopyBudget &Copy Budget Ctrl+C;mnuSaveReport Save &Report\u2026 Ctrl+S;mnuPrint "
-                       "&Print\u2026 Ctrl+P;mnuPrintPreview Print Pre&view\u2026 ;-;mnuEnd &End "));
+        QStringLiteral("mnuOpenSetup &Open Setup\u2026 Ctrl+O;"
+                       "mnuCopyBudget &Copy Budget Ctrl+C;mnuSaveReport Save &Report\u2026 Ctrl+S;"
+                       "mnuPrint &Print\u2026 Ctrl+P;mnuPrintPreview Print Pre&view\u2026 ;-;mnuEnd &End "));
     const auto& table = probe.find<QFrame>(QStringLiteral("Frame1"));
     QCOMPARE(table.contextMenuPolicy(), Qt::ActionsContextMenu);
     QCOMPARE(items(table.actions()), QStringLiteral("mnuCopyBudget &Copy Budget Ctrl+C;mnuSaveReport Save "
