@@ -23,12 +23,12 @@ const ColumnPatterns& PatternsOf(ResultUnit unit) {
 
 } // namespace
 
-std::string FormatResult(double shownValue, ResultRow row, ResultUnit unit,
+std::string FormatResult(double shownValue, ResultKind kind, ResultUnit unit,
                          std::string_view decimalSeparator) {
     const ColumnPatterns& patterns = PatternsOf(unit);
     const std::string_view pattern[] = {patterns.contribution, patterns.uc, patterns.MU,
                                         patterns.systematicError};
-    return FormatNumber(shownValue, pattern[static_cast<std::size_t>(row)], decimalSeparator);
+    return FormatNumber(shownValue, pattern[static_cast<std::size_t>(kind)], decimalSeparator);
 }
 
 double ValueInUnit(double shownValue, ResultUnit unit) {

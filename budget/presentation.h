@@ -30,10 +30,10 @@ struct ResultValues {
 ResultValues ShownValues(const UncertaintyBudget& budget, ResultUnit unit);
 
 // Which result label a number belongs to: a contribution's row, or one of the three rows below them.
-enum class ResultRow : std::uint8_t { contribution, combined, expanded, systematic };
+enum class ResultKind : std::uint8_t { contribution, combined, expanded, systematic };
 
 // A number as ShownValues gives it, written as the window's label of that row writes it.
-std::string FormatResult(double shownValue, ResultRow row, ResultUnit unit,
+std::string FormatResult(double shownValue, ResultKind kind, ResultUnit unit,
                          std::string_view decimalSeparator = ".");
 
 // A number as ShownValues gives it, in the unit the window shows: dB as it stands, or in percent the

@@ -16,12 +16,12 @@ constexpr std::size_t kCombinedColumn = kContributionCount;
 constexpr std::size_t kExpandedColumn = kContributionCount + 1;
 constexpr std::size_t kSystematicColumn = kContributionCount + 2;
 
-SweepSeries EmptySeries(std::string key, std::string_view caption, ResultRow row,
+SweepSeries EmptySeries(std::string key, std::string_view caption, ResultKind kind,
                         Contribution contribution = {}) {
     SweepSeries series;
     series.key = std::move(key);
     series.caption = caption;
-    series.row = row;
+    series.kind = kind;
     series.contribution = contribution;
     return series;
 }
@@ -30,32 +30,33 @@ SweepSeries EmptySeries(std::string key, std::string_view caption, ResultRow row
 std::vector<SweepSeries> SeriesOf(const MeasurementSetup& setup, bool showSystematic) {
     const std::vector<std::string> columns = BatchResultColumns();
     std::vector<SweepSeries> series;
-    series.push_back(EmptySeries(columns[kExpandedColumn], ExpandedCaption(setup.unit), ResultRow::expanded));
-    series.push_back(EmptySeries(columns[kCombinedColumn], kCombinedCaption, ResultRow::combined));
+    series.push_back(
+        EmptySeries(columns[kExpandedColumn], ExpandedCaption(setup.unit), ResultKind::expanded));
+    series.push_back(EmptySeries(columns[kCombinedColumn], kCombinedCaption, ResultKind::combined));
     if (showSystematic) {
         series.push_back(
-            EmptySeries(columns[kSystematicColumn], SystematicCaption(setup.unit), ResultRow::systematic));
+            EmptySeries(columns[kSystematicColumn], SystematicCaption(setup.unit), ResultKind::systematic));
     }
     for (const Contribution key : kTableOrder) {
         const std::size_t i = Index(key);
         if (setup.include[i] != 0) {
             const std::string_view caption =
                 key == Contribution::M ? MismatchCaption(setup.mismatchMode) : kContributions[i].caption;
-            series.push_back(EmptySeries(columns[i], caption, ResultRow::contribution, key));
+            series.push_back(EmptySeries(columns[i], caption, ResultKind::contribution, key));
         }
     }
     return series;
 }
 
 double ValueOf(const ResultValues& values, const SweepSeries& series) {
-    switch (series.row) {
-    case ResultRow::expanded:
+    switch (series.kind) {
+    case ResultKind::expanded:
         return values.MU;
-    case ResultRow::combined:
+    case ResultKind::combined:
         return values.uc;
-    case ResultRow::systematic:
+    case ResultKind::systematic:
         return values.systematicError;
-    case ResultRow::contribution:
+    case ResultKind::contribution:
         break;
     }
     return values.u[Index(series.contribution)];

@@ -14,7 +14,7 @@ namespace tarvex {
 struct SweepSeries {
     std::string key;     // the result's batch column: "MU", "uc", "systematic_error", "u_cal", ...
     std::string caption; // the caption of its row in the result table
-    ResultRow row = ResultRow::contribution;
+    ResultKind kind = ResultKind::contribution;
     Contribution contribution{}; // which one, for a contribution's row
     std::vector<double> values;  // per point, the number the row's label is given (see ShownValues)
 };
