@@ -17,8 +17,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,7 +57,7 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
 
     lblChartPoint = new QLabel(this);
     lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
-    lblChartPoint->setAccessibleName(QStringLiteral("Nearest point"));
+    lblChartPoint->setAccessibleName(QStringLiteral("Value at the marker"));
     cmdSaveImage = MakeButton(this, "cmdSaveImage", QStringLiteral("Save &Image…"));
     cmdSaveData = MakeButton(this, "cmdSaveData", QStringLiteral("Save &Data…"));
 
@@ -74,13 +79,35 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
             m_picks.level(level);
         }
     });
-    connect(m_frequency, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
-    connect(m_level, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
+    connect(tabCharts, &QTabWidget::currentChanged, this, &ChartWindow::showCurrentValue);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ChartWindow::cmdSaveImage_Click);
     connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     if (owner != nullptr) {
         owner->installEventFilter(this);
+        placeBeside(*owner);
     }
+}
+
+// Right of the main window when the screen has room for the chart there, else below it, so that the
+// chart never covers the window's inputs; moved into the screen where it would stand past its edge.
+void ChartWindow::placeBeside(const QWidget& owner) {
+    const QRect main = owner.frameGeometry();
+    const QScreen* screen = owner.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    QPoint at = main.topRight() + QPoint(1, 0);
+    if (!room.isEmpty() && at.x() + frame.width() > room.right()) {
+        at = main.bottomLeft() + QPoint(0, 1);
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - frame.width())));
+    }
+    move(at);
+}
+
+// The status line names the main window's current value on the tab shown.
+void ChartWindow::showCurrentValue() {
+    lblChartPoint->setText(currentChart()->currentText());
 }
 
 // Both sweeps run on every evaluation, each over the sensor's whole range with every other input as
@@ -88,14 +115,14 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
 void ChartWindow::follow(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& budget) {
     const QString sensor = ToQString(setup.sensor);
     const std::string separator = locale().decimalPoint().toStdString();
+    m_sensor = sensor;
     m_frequency->chart()->setTitle(sensor + QStringLiteral(" at ") +
                                    ToQString(tarvex::LevelReadout(setup.level, separator)));
     m_frequency->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::frequency), budget);
-    const QString frequency = setup.frequency > 0.0
-                                  ? ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator))
-                                  : QStringLiteral("DC");
-    m_level->chart()->setTitle(sensor + QStringLiteral(" at ") + frequency);
+    m_level->chart()->setTitle(sensor + QStringLiteral(" at ") +
+                               ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator)));
     m_level->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::level), budget);
+    showCurrentValue();
 }
 
 // The chart closes with the window that owns it.
@@ -149,11 +176,20 @@ bool ChartWindow::saveData(const QString& path) {
     return writeFile(path, currentChart()->csv().toUtf8(), QStringLiteral("Data"));
 }
 
+// Where a saved file is suggested: the documents folder, as for a report, with a name that says the
+// sensor and the axis ("uncertainty-TS-305-frequency.png").
+QString ChartWindow::suggestedPath(const QString& extension) const {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString axis =
+        currentChart() == m_frequency ? QStringLiteral("frequency") : QStringLiteral("level");
+    return QDir(folder).filePath(QStringLiteral("uncertainty-%1-%2.%3").arg(m_sensor, axis, extension));
+}
+
 void ChartWindow::cmdSaveImage_Click() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Image"), QStringLiteral("uncertainty-chart.png"),
-        QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"), suggestedPath(QStringLiteral("png")),
+                                     QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -164,9 +200,9 @@ void ChartWindow::cmdSaveImage_Click() {
 }
 
 void ChartWindow::cmdSaveData_Click() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data"),
-                                                QStringLiteral("uncertainty-chart.csv"),
-                                                QStringLiteral("CSV file (*.csv)"));
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Data"), suggestedPath(QStringLiteral("csv")),
+                                     QStringLiteral("CSV file (*.csv)"));
     if (path.isEmpty()) {
         return;
     }

@@ -33,6 +33,9 @@ private:
     void cmdSaveImage_Click();
     void cmdSaveData_Click();
     SweepChartView* currentChart() const;
+    void placeBeside(const QWidget& owner);
+    void showCurrentValue();
+    QString suggestedPath(const QString& extension) const;
     bool writeFile(const QString& path, const QByteArray& contents, const QString& what);
 
     QTabWidget* tabCharts = nullptr;
@@ -42,4 +45,5 @@ private:
     QPushButton* cmdSaveImage = nullptr;
     QPushButton* cmdSaveData = nullptr;
     ChartPicks m_picks;
+    QString m_sensor;
 };

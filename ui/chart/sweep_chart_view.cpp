@@ -1,6 +1,10 @@
 #include "ui/chart/sweep_chart_view.h"
 
 #include "budget/presentation.h"
+#include "budget/value_mappings.h"
+#include "ui/chart/chart_marker.h"
+#include "ui/chart/plot_points.h"
+#include "ui/chart/series_style.h"
 #include "ui/controls/qt_text.h"
 
 #include <QGraphicsSimpleTextItem>
@@ -12,32 +16,54 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-using tarvex::Contribution;
-using tarvex::ResultUnit;
+using tarvex::ResultKind;
 using tarvex::SweepAxis;
 
-constexpr qreal kExpandedWidth = 3.0;
-constexpr double kHeadroom = 1.08; // the highest curve stays clear of the top edge
-constexpr double kYTicks = 5.0;    // about this many steps up the y axis
+constexpr double kDimmedLegend = 0.4; // opacity of a hidden series' legend text
+
+// The object name by which scripts and tests find a series.
+QString ObjectNameOf(const tarvex::SweepSeries& series) {
+    switch (series.kind) {
+    case ResultKind::expanded:
+        return QStringLiteral("seriesExpanded");
+    case ResultKind::combined:
+        return QStringLiteral("seriesCombined");
+    case ResultKind::systematic:
+        return QStringLiteral("seriesSystematic");
+    case ResultKind::contribution:
+        break;
+    }
+    return QStringLiteral("series_") +
+           ToQString(tarvex::kContributions[tarvex::Index(series.contribution)].keyName);
+}
 
 } // namespace
 
 SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     : QChartView(parent)
-    , m_axis(axis) {
+    , m_axis(axis)
+    , m_marker(std::make_unique<ChartMarker>(chart())) {
     setObjectName(axis == SweepAxis::frequency ? QStringLiteral("chartFrequency")
                                                : QStringLiteral("chartLevel"));
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
-    QChart* chart = this->chart();
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart()->legend()->setAlignment(Qt::AlignRight);
+    chart()->setMargins(QMargins(4, 4, 4, 4));
+    createAxes();
+    m_hover = new QGraphicsSimpleTextItem(chart());
+    m_hover->setZValue(11.0);
+    m_hover->hide();
+    connect(chart(), &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
+    attachAll();
+}
 
-    if (axis == SweepAxis::frequency) {
+SweepChartView::~SweepChartView() = default;
+
+void SweepChartView::createAxes() {
+    if (m_axis == SweepAxis::frequency) {
         auto* logAxis = new QLogValueAxis;
         logAxis->setBase(10.0);
         logAxis->setLabelFormat(QStringLiteral("%g"));
@@ -56,259 +82,149 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     }
     m_yAxis = new QValueAxis;
     m_yAxis->setLabelFormat(QStringLiteral("%.3g"));
-    chart->addAxis(m_xAxis, Qt::AlignBottom);
-    chart->addAxis(m_yAxis, Qt::AlignLeft);
-
-    m_expanded = newSeries("seriesExpanded");
-    QPen bold = m_expanded->pen();
-    bold.setWidthF(kExpandedWidth);
-    bold.setCapStyle(Qt::FlatCap); // no blots where thousands of short segments meet
-    bold.setJoinStyle(Qt::RoundJoin);
-    m_expanded->setPen(bold);
-    m_combined = newSeries("seriesCombined");
-    m_marker = new QLineSeries;
-    m_marker->setObjectName(QStringLiteral("marker"));
-    m_marker->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
-
-    m_markerLabel = new QGraphicsSimpleTextItem(chart);
-    m_markerLabel->setZValue(10);
-    m_dcLabel = new QGraphicsSimpleTextItem(QStringLiteral("DC"), chart);
-    m_dcLabel->setZValue(10);
-    m_dcLabel->hide();
-    connect(chart, &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
-    attachAll();
+    chart()->addAxis(m_xAxis, Qt::AlignBottom);
+    chart()->addAxis(m_yAxis, Qt::AlignLeft);
 }
 
-QLineSeries* SweepChartView::newSeries(const std::string& objectName) {
+// A contribution's series starts hidden, shown from its legend entry; the rows below them start shown.
+QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& data) {
     auto* series = new QLineSeries;
-    series->setObjectName(QString::fromStdString(objectName));
+    series->setObjectName(ObjectNameOf(data));
+    series->setPen(SeriesPen(data.key));
+    series->setVisible(data.kind != ResultKind::contribution);
     connect(series, &QLineSeries::visibleChanged, this, [this, series] { visibilityChanged(series); });
     return series;
 }
 
-QList<QLineSeries*> SweepChartView::dataSeries() const {
-    QList<QLineSeries*> series{m_expanded, m_combined};
-    if (m_systematic != nullptr) {
-        series.append(m_systematic);
+// Keeps the series that the new table still has (with their shown or hidden state), creates the new
+// ones and deletes those that are gone. True when the set changed.
+bool SweepChartView::syncSeries() {
+    QList<QLineSeries*> kept;
+    for (const tarvex::SweepSeries& data : m_table.series) {
+        const QString name = ObjectNameOf(data);
+        const auto found = std::ranges::find(m_series, name, &QObject::objectName);
+        kept.append(found != m_series.end() ? *found : newSeries(data));
+        kept.last()->setName(ToQString(data.caption));
     }
-    for (const Contribution key : tarvex::kTableOrder) {
-        if (QLineSeries* contribution = m_contributions[tarvex::Index(key)]) {
-            series.append(contribution);
+    if (kept == m_series) {
+        return false;
+    }
+    for (QLineSeries* gone : m_series) {
+        if (!kept.contains(gone)) {
+            chart()->removeSeries(gone);
+            delete gone;
         }
     }
-    return series;
-}
-
-// Takes a series off the chart, forgets its points, deletes it and clears the pointer to it.
-void SweepChartView::deleteSeries(QLineSeries*& series) {
-    chart()->removeSeries(series);
-    m_data.remove(series);
-    delete series;
-    series = nullptr;
-}
-
-// Creates the series of newly ticked contributions (hidden) and of the systematic error, deletes those
-// that are gone. True when the set changed.
-bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic) {
-    bool changed = false;
-    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        QLineSeries*& series = m_contributions[i];
-        const bool wanted = setup.include[i] != 0;
-        if (wanted && series == nullptr) {
-            series = newSeries("series_" + std::string(tarvex::kContributions[i].keyName));
-            series->setVisible(false);
-            changed = true;
-        } else if (!wanted && series != nullptr) {
-            deleteSeries(series);
-            changed = true;
-        }
-    }
-    if (showSystematic && m_systematic == nullptr) {
-        m_systematic = newSeries("seriesSystematic");
-        changed = true;
-    } else if (!showSystematic && m_systematic != nullptr) {
-        deleteSeries(m_systematic);
-        changed = true;
-    }
-    return changed;
+    m_series = kept;
+    return true;
 }
 
 // Adds the series in legend order, the marker last and without legend entry. A click on a legend
 // entry shows or hides its series; the entry stays, dimmed while its series is hidden.
 void SweepChartView::attachAll() {
-    QChart* chart = this->chart();
-    for (QAbstractSeries* series : chart->series()) {
-        chart->removeSeries(series);
+    for (QAbstractSeries* series : chart()->series()) {
+        chart()->removeSeries(series);
     }
-    QList<QLineSeries*> all = dataSeries();
-    all.append(m_marker);
+    QList<QLineSeries*> all = m_series;
+    all.append(m_marker->line());
     for (QLineSeries* series : all) {
         const bool visible = series->isVisible();
-        chart->addSeries(series);
+        chart()->addSeries(series);
         series->attachAxis(m_xAxis);
         series->attachAxis(m_yAxis);
-        for (QLegendMarker* marker : chart->legend()->markers(series)) {
-            if (series == m_marker) {
-                marker->setVisible(false);
-                continue;
-            }
+        series->setVisible(visible);
+        for (QLegendMarker* marker : chart()->legend()->markers(series)) {
+            marker->setVisible(series != m_marker->line());
             connect(marker, &QLegendMarker::clicked, series,
                     [series] { series->setVisible(!series->isVisible()); });
         }
-        series->setVisible(visible);
-        if (series != m_marker) {
-            visibilityChanged(series);
-        }
+    }
+    for (QLineSeries* series : m_series) {
+        visibilityChanged(series);
     }
 }
 
 // A hidden series holds no points, so that Qt Charts spends nothing on it while it is hidden; shown, it
-// gets its data back. Its legend entry stays, dimmed while it is hidden.
+// gets its points back.
 void SweepChartView::visibilityChanged(QLineSeries* series) {
     const bool visible = series->isVisible();
     for (QLegendMarker* marker : chart()->legend()->markers(series)) {
         marker->setVisible(true);
         QColor text = marker->labelBrush().color();
-        text.setAlphaF(visible ? 1.0F : 0.4F);
+        text.setAlphaF(visible ? 1.0F : static_cast<float>(kDimmedLegend));
         marker->setLabelBrush(text);
     }
     fill(series);
-    if (!m_x.empty()) {
+    if (!m_plotX.empty()) {
         rangeAxes();
     }
 }
 
+std::vector<double> SweepChartView::valuesInUnit(std::size_t column) const {
+    std::vector<double> values = m_table.series[column].values;
+    for (double& value : values) {
+        value = tarvex::ValueInUnit(value, m_table.unit);
+    }
+    return values;
+}
+
+// Puts a series' points on the chart only if they differ from those shown: every change makes Qt Charts
+// lay the series out again.
 void SweepChartView::fill(QLineSeries* series) {
-    if (!series->isVisible()) {
+    const auto column = static_cast<std::size_t>(m_series.indexOf(series));
+    if (!series->isVisible() || column >= m_table.series.size()) {
         if (series->count() > 0) {
             series->clear();
         }
         return;
     }
-    const QList<QPointF>& data = m_data[series];
-    if (series->count() != data.size() || series->points() != data) {
-        series->replace(data);
+    const QList<QPointF> points = StepPoints(m_plotX, valuesInUnit(column));
+    if (series->points() != points) {
+        series->replace(points);
     }
 }
 
-// Stores a new column of a series and puts it on the chart only if it differs from the one shown.
-void SweepChartView::setData(QLineSeries* series, QList<QPointF> data) {
-    QList<QPointF>& stored = m_data[series];
-    const bool same = stored.size() == data.size() &&
-                      std::equal(stored.begin(), stored.end(), data.begin(), [](QPointF a, QPointF b) {
-                          return a.x() == b.x() && a.y() == b.y(); // exact: the labels' numbers, unrounded
-                      });
-    if (!same) {
-        stored = std::move(data);
-        if (series->isVisible()) {
-            series->replace(stored);
-        }
+void SweepChartView::fillAll() {
+    for (QLineSeries* series : m_series) {
+        fill(series);
     }
-}
-
-// Each series is named by the caption of its result row as the main window shows it.
-void SweepChartView::nameSeries(const tarvex::MeasurementSetup& setup) {
-    m_expanded->setName(ToQString(tarvex::ExpandedCaption(setup.unit)));
-    m_combined->setName(ToQString(tarvex::kCombinedCaption));
-    if (m_systematic != nullptr) {
-        m_systematic->setName(ToQString(tarvex::SystematicCaption(setup.unit)));
-    }
-    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        if (QLineSeries* series = m_contributions[i]) {
-            const bool mismatch = i == tarvex::Index(Contribution::M);
-            series->setName(ToQString(mismatch ? tarvex::MismatchCaption(setup.mismatchMode)
-                                               : tarvex::kContributions[i].caption));
-        }
-    }
-    m_yAxis->setTitleText(setup.unit == ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
-                                                       : QStringLiteral("Uncertainty (% of power)"));
-}
-
-// A logarithmic axis has no place for 0 GHz: DC is drawn at half the lowest non-zero frequency of the
-// sweep, which is where the axis starts.
-double SweepChartView::plottedX(double x) const {
-    if (m_axis == SweepAxis::frequency && x <= 0.0) {
-        return m_plotX.size() > 1 ? m_plotX[1] / 2.0 : 1e-4;
-    }
-    return x;
 }
 
 void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
                           const tarvex::UncertaintyBudget& current) {
-    m_unit = setup.unit;
     m_decimalSeparator = locale().decimalPoint().toStdString();
-    if (syncSeries(setup, current.showSystematic)) {
+    m_table = tarvex::TabulateSweep(setup, m_axis, sweep, current.showSystematic);
+    m_plotX = PlottedX(m_table.x, m_axis == SweepAxis::frequency);
+    const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
+    m_markerX = own <= 0.0 && !m_plotX.empty() && m_axis == SweepAxis::frequency ? m_plotX.front() : own;
+    if (syncSeries()) {
         attachAll();
     }
-    nameSeries(setup);
-
-    const std::size_t count = sweep.size();
-    m_positions.resize(count);
-    m_x.resize(count);
-    m_plotX.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        m_positions[i] = sweep[i].position;
-        m_x[i] = sweep[i].x;
-        m_plotX[i] = sweep[i].x;
-    }
-    if (count > 0) {
-        m_plotX[0] = plottedX(m_x[0]);
-    }
-
-    // y is the unrounded number the window's label shows: dB, or in percent 100 times the fraction
-    // that its "%" pattern multiplies.
-    const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-    const auto sized = [count] {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(count));
-        return points;
-    };
-    QList<QPointF> expanded = sized();
-    QList<QPointF> combined = sized();
-    QList<QPointF> systematic = m_systematic != nullptr ? sized() : QList<QPointF>{};
-    tarvex::PerContribution<QList<QPointF>> contributions;
-    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-        if (m_contributions[k] != nullptr) {
-            contributions[k] = sized();
-        }
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        const tarvex::ResultValues values = tarvex::ShownValues(sweep[i].budget, setup.unit);
-        const double x = m_plotX[i];
-        expanded.append({x, scale * values.MU});
-        combined.append({x, scale * values.uc});
-        if (m_systematic != nullptr) {
-            systematic.append({x, scale * values.systematicError});
-        }
-        for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-            if (m_contributions[k] != nullptr) {
-                contributions[k].append({x, scale * values.u[k]});
-            }
-        }
-    }
-    setData(m_expanded, std::move(expanded));
-    setData(m_combined, std::move(combined));
-    if (m_systematic != nullptr) {
-        setData(m_systematic, std::move(systematic));
-    }
-    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-        if (m_contributions[k] != nullptr) {
-            setData(m_contributions[k], std::move(contributions[k]));
-        }
-    }
-
-    const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
-    m_markerX = plottedX(own);
-    const std::string shown = tarvex::PresentBudget(current, setup.unit, m_decimalSeparator).MU;
-    m_markerLabel->setText(ToQString(tarvex::ExpandedCaption(setup.unit)) + QStringLiteral(": ") +
-                           ToQString(shown).trimmed());
-    m_dcLabel->setVisible(m_axis == SweepAxis::frequency && count > 0 && m_x[0] <= 0.0);
+    fillAll();
+    m_yAxis->setTitleText(setup.unit == tarvex::ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
+                                                               : QStringLiteral("Uncertainty (% of power)"));
+    labelMarker(setup, current);
+    showHover({}, {}); // a read-out of the previous sweep would be stale
     rangeAxes();
 }
 
-// x spans the sweep; y spans every visible series from 0 (or below) up to a round number, in steps
-// of 1, 2, 2.5 or 5 times a power of ten. An axis is set only when its range changes, as every change
-// makes Qt Charts recompute every series.
+// The marker's label and the status line: the expanded uncertainty as the main window's label writes it.
+void SweepChartView::labelMarker(const tarvex::MeasurementSetup& setup,
+                                 const tarvex::UncertaintyBudget& current) {
+    const QString caption = ToQString(tarvex::ExpandedCaption(setup.unit));
+    const QString shown =
+        ToQString(tarvex::PresentBudget(current, setup.unit, m_decimalSeparator).MU).trimmed();
+    const QString at = m_axis == SweepAxis::frequency
+                           ? ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, m_decimalSeparator))
+                           : ToQString(tarvex::LevelReadout(setup.level, m_decimalSeparator));
+    m_marker->setLabel(caption + QStringLiteral(": ") + shown);
+    m_currentText = caption + QStringLiteral(": ") + at + QStringLiteral(", ") + shown;
+    const bool zeroShown = m_axis == SweepAxis::frequency && !m_table.x.empty() && m_table.x.front() <= 0.0;
+    m_marker->setZeroLabel(ToQString(tarvex::FrequencyReadoutGHz(0.0, m_decimalSeparator)), zeroShown);
+}
+
+// x spans the sweep; y spans every visible series from 0 (or below). An axis is set only when its range
+// changes, as every change makes Qt Charts recompute every series.
 void SweepChartView::rangeAxes() {
     if (m_plotX.empty()) {
         return;
@@ -319,47 +235,29 @@ void SweepChartView::rangeAxes() {
         m_xRange = {left, right};
         m_xAxis->setRange(left, right);
     }
-    double low = 0.0;
-    double high = 0.0;
-    for (const QLineSeries* series : dataSeries()) {
-        if (!series->isVisible()) {
-            continue;
-        }
-        for (const QPointF& point : m_data[series]) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
+    std::vector<const std::vector<double>*> shown;
+    for (qsizetype i = 0; i < m_series.size(); ++i) {
+        if (m_series[i]->isVisible()) {
+            shown.push_back(&m_table.series[static_cast<std::size_t>(i)].values);
         }
     }
-    const double span = high > low ? (high - low) * kHeadroom : 1.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(span / kYTicks)));
-    double step = magnitude * 5.0;
-    for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
-        if (magnitude * factor * kYTicks >= span) {
-            step = magnitude * factor;
-            break;
-        }
-    }
-    const double bottom = std::floor(low / step) * step;
-    const double top = std::max(bottom + step, std::ceil((low + span) / step) * step);
-    if (m_yRange != std::pair{bottom, top}) {
-        m_yRange = {bottom, top};
-        m_yAxis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
-        m_yAxis->setRange(bottom, top);
+    const ValueSpan span = SpanOf(shown);
+    const AxisRange range = RoundedRange(tarvex::ValueInUnit(span.lowest, m_table.unit),
+                                         tarvex::ValueInUnit(span.highest, m_table.unit));
+    if (m_yRange != range) {
+        m_yRange = range;
+        m_yAxis->setTickCount(range.tickCount);
+        m_yAxis->setRange(range.bottom, range.top);
     }
     placeMarker();
 }
 
 void SweepChartView::placeMarker() {
-    if (m_plotX.empty()) {
-        return;
+    if (!m_plotX.empty()) {
+        m_marker->place(m_markerX, m_yAxis->min(), m_yAxis->max(), m_plotX.front());
     }
-    m_marker->replace(QList<QPointF>{{m_markerX, m_yAxis->min()}, {m_markerX, m_yAxis->max()}});
-    const QRectF area = chart()->plotArea();
-    const QPointF top = chart()->mapToPosition(QPointF(m_markerX, m_yAxis->max()), m_expanded);
-    const QRectF label = m_markerLabel->boundingRect();
-    const qreal left =
-        top.x() + 4.0 + label.width() <= area.right() ? top.x() + 4.0 : top.x() - 4.0 - label.width();
-    m_markerLabel->setPos(left, top.y() + 2.0);
-    const QPointF dc = chart()->mapToPosition(QPointF(m_plotX.front(), m_yAxis->min()), m_expanded);
-    m_dcLabel->setPos(dc.x() + 3.0, dc.y() - m_dcLabel->boundingRect().height() - 2.0);
+}
+
+QString SweepChartView::csv() const {
+    return ToQString(tarvex::SweepCsv(m_table));
 }

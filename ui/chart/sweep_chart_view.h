@@ -1,19 +1,19 @@
 #pragma once
 
-#include "budget/contribution.h"
 #include "budget/measurement_setup.h"
 #include "budget/sweep.h"
+#include "budget/sweep_series.h"
 #include "budget/uncertainty_budget.h"
+#include "ui/chart/axis_range.h"
 
 #include <QChartView>
-#include <QHash>
 #include <QList>
-#include <QPointF>
+#include <QString>
 
-#include <string>
-#include <utility>
+#include <memory>
 #include <vector>
 
+class ChartMarker;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
@@ -28,63 +28,64 @@ class SweepChartView : public QChartView {
 
 public:
     explicit SweepChartView(tarvex::SweepAxis axis, QWidget* parent = nullptr);
+    ~SweepChartView() override;
+    SweepChartView(const SweepChartView&) = delete;
+    SweepChartView& operator=(const SweepChartView&) = delete;
 
     // Replaces every series by the sweep of setup; current is the budget of setup itself, at the marker.
     void plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
               const tarvex::UncertaintyBudget& current);
 
-    // The plotted data as CSV: x (GHz, 0 for DC, or dBm), then one column per series, "." decimals.
+    // What is plotted, every point of every series, shown or not.
+    const tarvex::SweepSeriesTable& table() const { return m_table; }
+    // The main window's current value as the status line reads it: the expanded uncertainty at the
+    // marker's position.
+    QString currentText() const { return m_currentText; }
+    // The plotted data as CSV (see tarvex::SweepCsv).
     QString csv() const;
 
 signals:
     // The position (frequency bar position or dBm) nearest to a click or drag.
     void picked(int position);
-    // The x and y of the point nearest to the mouse, as text.
+    // The series and point nearest to the mouse as text; empty when the mouse leaves the plot.
     void pointHovered(const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
-    // The series in legend order: expanded, combined, systematic, then the contributions as the
-    // result table lists them. Series that exist but are hidden count too.
-    QLineSeries* newSeries(const std::string& objectName);
-    void deleteSeries(QLineSeries*& series);
-    QList<QLineSeries*> dataSeries() const;
-    bool syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic);
+    void createAxes();
+    QLineSeries* newSeries(const tarvex::SweepSeries& data);
+    bool syncSeries();
     void attachAll();
-    void nameSeries(const tarvex::MeasurementSetup& setup);
     void visibilityChanged(QLineSeries* series);
     void fill(QLineSeries* series);
-    void setData(QLineSeries* series, QList<QPointF> data);
+    void fillAll();
+    std::vector<double> valuesInUnit(std::size_t column) const;
     void rangeAxes();
     void placeMarker();
-    double plottedX(double x) const;
+    void labelMarker(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& current);
+    QString xText(std::size_t index) const;
     int nearestIndex(QPointF chartPosition) const;
-    QString pointText(int index, const QLineSeries& series) const;
+    QString pointText(std::size_t index, std::size_t column) const;
     void pickAt(QPoint viewPosition);
     void hoverAt(QPoint viewPosition);
+    void showHover(const QString& text, QPointF at);
 
     tarvex::SweepAxis m_axis;
     QAbstractAxis* m_xAxis = nullptr;
     QValueAxis* m_yAxis = nullptr;
-    QLineSeries* m_expanded = nullptr;
-    QLineSeries* m_combined = nullptr;
-    QLineSeries* m_systematic = nullptr;
-    tarvex::PerContribution<QLineSeries*> m_contributions{};
-    QLineSeries* m_marker = nullptr;
-    QGraphicsSimpleTextItem* m_markerLabel = nullptr;
-    QGraphicsSimpleTextItem* m_dcLabel = nullptr;
+    tarvex::SweepSeriesTable m_table;
+    QList<QLineSeries*> m_series; // one per column of m_table, in its order
+    std::unique_ptr<ChartMarker> m_marker;
+    QGraphicsSimpleTextItem* m_hover = nullptr;
 
-    QHash<const QLineSeries*, QList<QPointF>> m_data; // every series' points, shown or not
+    std::vector<double> m_plotX; // per point: where it is drawn
     std::pair<double, double> m_xRange{};
-    std::pair<double, double> m_yRange{};
-
-    std::vector<int> m_positions; // per point: bar position or dBm
-    std::vector<double> m_x;      // per point: GHz or dBm as evaluated (0 for DC)
-    std::vector<double> m_plotX;  // per point: where it is drawn (DC at half the lowest frequency)
-    double m_markerX = 0.0;       // plotted
-    tarvex::ResultUnit m_unit = tarvex::ResultUnit::dB;
+    AxisRange m_yRange{0.0, 0.0, 0};
+    double m_markerX = 0.0; // plotted
+    QString m_currentText;
     std::string m_decimalSeparator = ".";
 };
