@@ -119,14 +119,15 @@ bool SweepChartView::syncSeries() {
     return true;
 }
 
-// Adds the series in legend order, the marker last and without legend entry. A click on a legend
-// entry shows or hides its series; the entry stays, dimmed while its series is hidden.
+// Adds the marker first, so that the curves are drawn over it, and without legend entry; then the
+// series in legend order. A click on a legend entry shows or hides its series; the entry stays, dimmed
+// while its series is hidden.
 void SweepChartView::attachAll() {
     for (QAbstractSeries* series : chart()->series()) {
         chart()->removeSeries(series);
     }
-    QList<QLineSeries*> all = m_series;
-    all.append(m_marker->line());
+    QList<QLineSeries*> all{m_marker->line()};
+    all.append(m_series);
     for (QLineSeries* series : all) {
         const bool visible = series->isVisible();
         chart()->addSeries(series);
