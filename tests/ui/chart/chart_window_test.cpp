@@ -110,6 +110,27 @@ private slots:
         }
     }
 
+    // The status line names the main window's current expanded uncertainty after every change, without
+    // the mouse moving: in the window's unit, at the frequency bar's read-out, as the window's label.
+    void statusLineFollowsTheWindow_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("start") << "" << 0;
+        QTest::newRow("sensor") << "lstMeßkopf=TS-101" << 0;
+        QTest::newRow("unit") << "lstMeßkopf=TS-101;click:opt_unit_percent" << 1;
+        QTest::newRow("mismatch") << "click:opt_unit_percent;menu:mnuSensor_Match_Conservative" << 1;
+        QTest::newRow("0 kHz") << "lstMeßkopf=TS-301;vsbFrequenz=0" << 0;
+    }
+    void statusLineFollowsTheWindow() {
+        QFETCH(QString, steps);
+        QFETCH(int, unit);
+        probe().perform(steps.split(QLatin1Char(';'), Qt::SkipEmptyParts));
+        const QString expected = FromView(ExpandedCaption(static_cast<ResultUnit>(unit))) +
+                                 QStringLiteral(": ") + probe().text(QStringLiteral("lbl_Frequency")) +
+                                 QStringLiteral(", ") + probe().text(QStringLiteral("lbl_MU")).trimmed();
+        QCOMPARE(MainProbe(*m_chart).find<QLabel>(QStringLiteral("lblChartPoint")).text(), expected);
+    }
+
     // x spans the sensor's range: a sensor down to DC starts at half the lowest non-zero frequency.
     void sensorChangeRerangesAxes_data() {
         QTest::addColumn<QString>("sensor");
