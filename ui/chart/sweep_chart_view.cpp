@@ -3,6 +3,7 @@
 #include "budget/presentation.h"
 #include "budget/value_mappings.h"
 #include "ui/chart/chart_marker.h"
+#include "ui/chart/frequency_ticks.h"
 #include "ui/chart/plot_points.h"
 #include "ui/chart/series_style.h"
 #include "ui/controls/qt_text.h"
@@ -22,7 +23,8 @@ namespace {
 using tarvex::ResultKind;
 using tarvex::SweepAxis;
 
-constexpr double kDimmedLegend = 0.4; // opacity of a hidden series' legend text
+constexpr double kDimmedLegend = 0.4;       // opacity of a hidden series' legend text
+constexpr std::size_t kLevelFitOffset = 10; // dB above the sensor's lowest level (one point a dB)
 
 // The object name by which scripts and tests find a series.
 QString ObjectNameOf(const tarvex::SweepSeries& series) {
@@ -45,13 +47,15 @@ QString ObjectNameOf(const tarvex::SweepSeries& series) {
 SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     : QChartView(parent)
     , m_axis(axis)
-    , m_marker(std::make_unique<ChartMarker>(chart())) {
+    , m_marker(std::make_unique<ChartMarker>(chart()))
+    , m_ticks(std::make_unique<FrequencyTicks>(chart())) {
     setObjectName(axis == SweepAxis::frequency ? QStringLiteral("chartFrequency")
                                                : QStringLiteral("chartLevel"));
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->setMargins(QMargins(4, 4, 4, 4));
+    chart()->setLocalizeNumbers(true); // tick labels with the locale's decimal separator
     createAxes();
     m_hover = new QGraphicsSimpleTextItem(chart());
     m_hover->setZValue(11.0);
@@ -66,9 +70,10 @@ void SweepChartView::createAxes() {
     if (m_axis == SweepAxis::frequency) {
         auto* logAxis = new QLogValueAxis;
         logAxis->setBase(10.0);
-        logAxis->setLabelFormat(QStringLiteral("%g"));
+        logAxis->setLabelFormat(
+            QStringLiteral(" ")); // room for the read-out labels that FrequencyTicks draws
         logAxis->setMinorTickCount(8);
-        logAxis->setTitleText(QStringLiteral("Frequency (GHz)"));
+        logAxis->setTitleText(QStringLiteral("Frequency"));
         m_xAxis = logAxis;
     } else {
         auto* levelAxis = new QValueAxis;
@@ -205,6 +210,7 @@ void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vect
     m_yAxis->setTitleText(setup.unit == tarvex::ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
                                                                : QStringLiteral("Uncertainty (% of power)"));
     labelMarker(setup, current);
+    labelFrequencies();
     showHover({}, {}); // a read-out of the previous sweep would be stale
     rangeAxes();
 }
@@ -242,7 +248,10 @@ void SweepChartView::rangeAxes() {
             shown.push_back(&m_table.series[static_cast<std::size_t>(i)].values);
         }
     }
-    const ValueSpan span = SpanOf(shown);
+    // Over level the lowest levels' noise would squeeze the useful range into the bottom pixels: the
+    // range fits the values from the sensor's lowest level + 10 dB upwards unless the y axis is logarithmic.
+    const bool fitUpper = m_axis == SweepAxis::level && !m_logarithmicY;
+    const ValueSpan span = SpanOf(shown, fitUpper ? kLevelFitOffset : 0);
     const AxisRange range = RoundedRange(tarvex::ValueInUnit(span.lowest, m_table.unit),
                                          tarvex::ValueInUnit(span.highest, m_table.unit));
     if (m_yRange != range) {
@@ -254,9 +263,30 @@ void SweepChartView::rangeAxes() {
 }
 
 void SweepChartView::placeMarker() {
-    if (!m_plotX.empty()) {
-        m_marker->place(m_markerX, m_yAxis->min(), m_yAxis->max(), m_plotX.front());
+    if (m_plotX.empty()) {
+        return;
     }
+    m_marker->place(m_markerX, m_yAxis->min(), m_yAxis->max(), m_plotX.front());
+    if (m_axis == SweepAxis::frequency) {
+        const double bottom = m_yAxis->min();
+        m_ticks->place(
+            [this, bottom](double x) {
+                return chart()->mapToPosition(QPointF(x, bottom), m_marker->line()).x();
+            },
+            chart()->plotArea().bottom());
+    }
+}
+
+// The frequency axis names the decades and the band's ends as the window's read-outs write them.
+void SweepChartView::labelFrequencies() {
+    if (m_axis != SweepAxis::frequency || m_table.x.empty()) {
+        return;
+    }
+    const double lowest = m_table.x.front() > 0.0 || m_table.x.size() < 2 ? m_table.x.front() : m_table.x[1];
+    chart()->setLocale(locale());
+    m_ticks->setTicks(FrequencyTickValues(lowest, m_table.x.back()), [this](double x) {
+        return ToQString(tarvex::FrequencyReadoutGHz(x, m_decimalSeparator));
+    });
 }
 
 QString SweepChartView::csv() const {

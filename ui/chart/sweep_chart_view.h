@@ -14,6 +14,7 @@
 #include <vector>
 
 class ChartMarker;
+class FrequencyTicks;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QValueAxis;
@@ -66,6 +67,7 @@ private:
     std::vector<double> valuesInUnit(std::size_t column) const;
     void rangeAxes();
     void placeMarker();
+    void labelFrequencies();
     void labelMarker(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& current);
     QString xText(std::size_t index) const;
     int nearestIndex(QPointF chartPosition) const;
@@ -80,6 +82,7 @@ private:
     tarvex::SweepSeriesTable m_table;
     QList<QLineSeries*> m_series; // one per column of m_table, in its order
     std::unique_ptr<ChartMarker> m_marker;
+    std::unique_ptr<FrequencyTicks> m_ticks;
     QGraphicsSimpleTextItem* m_hover = nullptr;
 
     std::vector<double> m_plotX; // per point: where it is drawn
@@ -87,5 +90,6 @@ private:
     AxisRange m_yRange{0.0, 0.0, 0};
     double m_markerX = 0.0; // plotted
     QString m_currentText;
+    bool m_logarithmicY = false;
     std::string m_decimalSeparator = ".";
 };

@@ -48,7 +48,10 @@ QList<int> GapColumns(SweepChartView& view, qreal ratio) {
             expanded = qobject_cast<QLineSeries*>(series);
         }
     }
-    const QPointF first = view.chart()->mapToPosition(expanded->points().first(), expanded);
+    // Over level the y range fits from the lowest level + 10 dB up: the curve starts there.
+    const std::size_t from = view.table().axis == SweepAxis::level ? 10 : 0;
+    const QPointF first = view.chart()->mapToPosition(
+        QPointF(view.table().x[from], view.table().series[0].values[from]), expanded);
     const QPointF last = view.chart()->mapToPosition(expanded->points().last(), expanded);
     const QRectF area = view.chart()->plotArea();
     const QPointF offset = view.chart()->pos();

@@ -1,6 +1,7 @@
 // The chart's pure parts: the y axis' rounded range, and the points a series keeps to draw its steps.
 
 #include "ui/chart/axis_range.h"
+#include "ui/chart/frequency_ticks.h"
 #include "ui/chart/plot_points.h"
 
 #include <QTest>
@@ -75,6 +76,27 @@ private slots:
         QCOMPARE(PlottedX({0.0, 0.0001, 0.0002}, true), (Values{0.00005, 0.0001, 0.0002}));
         QCOMPARE(PlottedX({0.03, 0.04}, true), (Values{0.03, 0.04}));
         QCOMPARE(PlottedX({-30.0, 0.0, 1.0}, false), (Values{-30.0, 0.0, 1.0}));
+    }
+    // The frequency axis names the band's ends and every decade between them.
+    void frequencyTicks_data() {
+        QTest::addColumn<double>("lowest");
+        QTest::addColumn<double>("highest");
+        QTest::addColumn<Values>("ticks");
+        QTest::newRow("100 kHz to 18 GHz") << 0.0001 << 18.0 << Values{0.0001, 0.001, 0.01, 0.1, 1, 10, 18};
+        QTest::newRow("50 MHz to 26.5 GHz") << 0.05 << 26.5 << Values{0.05, 0.1, 1, 10, 26.5};
+        QTest::newRow("ends on a decade") << 0.01 << 10.0 << Values{0.01, 0.1, 1, 10};
+        QTest::newRow("one frequency") << 1.0 << 1.0 << Values{1};
+        QTest::newRow("no frequency above 0") << 0.0 << 6.0 << Values{};
+    }
+    void frequencyTicks() {
+        QFETCH(double, lowest);
+        QFETCH(double, highest);
+        QFETCH(Values, ticks);
+        const Values values = FrequencyTickValues(lowest, highest);
+        QCOMPARE(values.size(), ticks.size());
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            QVERIFY2(qFuzzyCompare(values[i], ticks[i]), qPrintable(QString::number(values[i])));
+        }
     }
     // NOLINTEND(readability-convert-member-functions-to-static)
 };
