@@ -18,7 +18,6 @@ ChartMarker::ChartMarker(QChart* chart)
     , m_label(new QGraphicsSimpleTextItem(chart))
     , m_zeroLabel(new QGraphicsSimpleTextItem(chart)) {
     m_line->setObjectName(QStringLiteral("marker"));
-    m_line->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
     m_label->setZValue(kLabelZ);
     m_zeroLabel->setZValue(kLabelZ);
     m_zeroLabel->hide();
@@ -31,6 +30,13 @@ void ChartMarker::setLabel(const QString& text) {
 void ChartMarker::setZeroLabel(const QString& text, bool shown) {
     m_zeroLabel->setText(text);
     m_zeroLabel->setVisible(shown);
+}
+
+// A chart theme gives every series its own colour; the marker stays a grey dashed line.
+void ChartMarker::setTextBrush(const QBrush& brush) {
+    m_line->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
+    m_label->setBrush(brush);
+    m_zeroLabel->setBrush(brush);
 }
 
 // The label stands right of the line, or left of it where the plot area ends.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QString>
 
 class QChart;
@@ -17,6 +18,8 @@ public:
 
     void setLabel(const QString& text);
     void setZeroLabel(const QString& text, bool shown);
+    // After a theme change: the labels' colour, and the line's grey dashes again.
+    void setTextBrush(const QBrush& brush);
     // Stands the marker at x over the y axis' range; zeroX is where the 0 kHz label goes.
     void place(double x, double bottom, double top, double zeroX);
 

@@ -38,6 +38,7 @@ void FrequencyTicks::setTicks(const std::vector<double>& valuesGHz,
                               const std::function<QString(double)>& text) {
     while (m_labels.size() < static_cast<qsizetype>(valuesGHz.size())) {
         m_labels.append(new QGraphicsSimpleTextItem(m_chart));
+        m_labels.last()->setBrush(m_brush);
     }
     for (qsizetype i = 0; i < m_labels.size(); ++i) {
         const bool used = i < static_cast<qsizetype>(valuesGHz.size());
@@ -45,6 +46,13 @@ void FrequencyTicks::setTicks(const std::vector<double>& valuesGHz,
         m_labels[i]->setVisible(used);
     }
     m_values = valuesGHz;
+}
+
+void FrequencyTicks::setTextBrush(const QBrush& brush) {
+    m_brush = brush;
+    for (QGraphicsSimpleTextItem* label : m_labels) {
+        label->setBrush(brush);
+    }
 }
 
 // The band's ends are placed first; a decade label goes only where it keeps clear of those placed.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QList>
 #include <QString>
 
@@ -20,6 +21,7 @@ public:
     explicit FrequencyTicks(QChart* chart);
 
     void setTicks(const std::vector<double>& valuesGHz, const std::function<QString(double)>& text);
+    void setTextBrush(const QBrush& brush);
     // Stands each label under its frequency; position maps GHz to the chart's x.
     void place(const std::function<double(double)>& position, double top);
 
@@ -27,4 +29,5 @@ private:
     QChart* m_chart;
     std::vector<double> m_values;
     QList<QGraphicsSimpleTextItem*> m_labels;
+    QBrush m_brush;
 };

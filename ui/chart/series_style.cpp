@@ -23,6 +23,7 @@ constexpr QRgb kGreen = 0x009E73;
 constexpr QRgb kBlue = 0x0072B2;
 constexpr QRgb kVermillion = 0xD55E00;
 constexpr QRgb kPurple = 0xCC79A7;
+constexpr QRgb kLightOnDark = 0xF0F0F0; // the bold curve on a dark plot
 
 // One row a series, in the result table's order; no two rows share colour and dash.
 constexpr std::array kStyles{
@@ -45,9 +46,13 @@ constexpr std::array kStyles{
 
 } // namespace
 
-QPen SeriesPen(std::string_view key) {
+QPen SeriesPen(std::string_view key, bool darkPlot) {
     const auto* style = std::ranges::find(kStyles, key, &SeriesStyle::key);
-    QPen pen(style != std::end(kStyles) ? QColor(style->colour) : QColor(Qt::gray));
+    QColor colour = style != std::end(kStyles) ? QColor(style->colour) : QColor(Qt::gray);
+    if (darkPlot && colour == QColor(kBlack)) {
+        colour = QColor(kLightOnDark);
+    }
+    QPen pen(colour);
     pen.setStyle(style != std::end(kStyles) ? style->dash : Qt::SolidLine);
     pen.setWidthF(style != std::end(kStyles) ? style->width : 1.0);
     // Round ends and joins: a curve of many short segments stays one unbroken line.

@@ -6,5 +6,6 @@
 
 // The pen of a chart series, by the batch column of its result ("MU", "uc", "u_cal", ...): the bold black
 // expanded uncertainty, and for every other row its own pair of colour (Okabe and Ito's palette, told
-// apart by colour-blind readers) and dash pattern (told apart in greyscale).
-QPen SeriesPen(std::string_view key);
+// apart by colour-blind readers) and dash pattern (told apart in greyscale). On a dark plot the bold
+// curve is drawn in the light text colour instead of black.
+QPen SeriesPen(std::string_view key, bool darkPlot = false);

@@ -24,6 +24,7 @@ using tarvex::ResultKind;
 using tarvex::SweepAxis;
 
 constexpr double kDimmedLegend = 0.4;       // opacity of a hidden series' legend text
+constexpr int kDarkLightness = 128;         // a window colour below this lightness is a dark palette
 constexpr std::size_t kLevelFitOffset = 10; // dB above the sensor's lowest level (one point a dB)
 
 // The object name by which scripts and tests find a series.
@@ -62,6 +63,30 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     m_hover->hide();
     connect(chart(), &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
     attachAll();
+    followPalette();
+}
+
+// Qt Charts' own dark theme under a dark palette (dark plot, light text), its light theme otherwise. A
+// theme sets every series' colour and every text's, so the pens and the chart's own labels follow it.
+void SweepChartView::followPalette() {
+    const bool dark = palette().color(QPalette::Window).lightness() < kDarkLightness;
+    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    m_darkPlot = dark;
+    for (qsizetype i = 0; i < m_series.size(); ++i) {
+        m_series[i]->setPen(SeriesPen(m_table.series[static_cast<std::size_t>(i)].key, dark));
+        visibilityChanged(m_series[i]);
+    }
+    const QBrush text = m_yAxis->labelsBrush();
+    m_marker->setTextBrush(text);
+    m_ticks->setTextBrush(text);
+    m_hover->setBrush(text);
+}
+
+void SweepChartView::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        followPalette();
+    }
 }
 
 SweepChartView::~SweepChartView() = default;
@@ -95,7 +120,7 @@ void SweepChartView::createAxes() {
 QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& data) {
     auto* series = new QLineSeries;
     series->setObjectName(ObjectNameOf(data));
-    series->setPen(SeriesPen(data.key));
+    series->setPen(SeriesPen(data.key, m_darkPlot));
     series->setVisible(data.kind != ResultKind::contribution);
     connect(series, &QLineSeries::visibleChanged, this, [this, series] { visibilityChanged(series); });
     return series;

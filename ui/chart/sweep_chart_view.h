@@ -55,9 +55,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createAxes();
+    void followPalette();
     QLineSeries* newSeries(const tarvex::SweepSeries& data);
     bool syncSeries();
     void attachAll();
@@ -91,5 +93,6 @@ private:
     double m_markerX = 0.0; // plotted
     QString m_currentText;
     bool m_logarithmicY = false;
+    bool m_darkPlot = false;
     std::string m_decimalSeparator = ".";
 };
