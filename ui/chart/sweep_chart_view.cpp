@@ -54,6 +54,10 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
                                                : QStringLiteral("chartLevel"));
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // A visible frame while the chart has the keyboard's focus.
+    setStyleSheet(QStringLiteral("SweepChartView { border: 2px solid transparent; }"
+                                 "SweepChartView:focus { border: 2px solid palette(highlight); }"));
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->setMargins(QMargins(4, 4, 4, 4));
     chart()->setLocalizeNumbers(true); // tick labels with the locale's decimal separator
@@ -228,6 +232,10 @@ void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vect
     m_plotX = PlottedX(m_table.x, m_axis == SweepAxis::frequency);
     const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
     m_markerX = own <= 0.0 && !m_plotX.empty() && m_axis == SweepAxis::frequency ? m_plotX.front() : own;
+    const auto atMarker = std::ranges::lower_bound(m_table.x, own);
+    m_markerIndex = static_cast<int>(
+        std::min(atMarker - m_table.x.begin(),
+                 static_cast<std::ptrdiff_t>(std::max<std::size_t>(m_table.x.size(), 1) - 1)));
     if (syncSeries()) {
         attachAll();
     }
@@ -251,6 +259,7 @@ void SweepChartView::labelMarker(const tarvex::MeasurementSetup& setup,
                            : ToQString(tarvex::LevelReadout(setup.level, m_decimalSeparator));
     m_marker->setLabel(caption + QStringLiteral(": ") + shown);
     m_currentText = caption + QStringLiteral(": ") + at + QStringLiteral(", ") + shown;
+    describe(at, shown);
     const bool zeroShown = m_axis == SweepAxis::frequency && !m_table.x.empty() && m_table.x.front() <= 0.0;
     m_marker->setZeroLabel(ToQString(tarvex::FrequencyReadoutGHz(0.0, m_decimalSeparator)), zeroShown);
 }

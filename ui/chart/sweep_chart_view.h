@@ -56,9 +56,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void createAxes();
+    int markerTarget(int key) const;
+    void markLegendFocus();
+    void describe(const QString& markerAt, const QString& markerValue);
     void followPalette();
     QLineSeries* newSeries(const tarvex::SweepSeries& data);
     bool syncSeries();
@@ -90,7 +97,9 @@ private:
     std::vector<double> m_plotX; // per point: where it is drawn
     std::pair<double, double> m_xRange{};
     AxisRange m_yRange{0.0, 0.0, 0};
-    double m_markerX = 0.0; // plotted
+    double m_markerX = 0.0;       // plotted
+    int m_markerIndex = 0;        // the point at the marker
+    qsizetype m_legendFocus = -1; // the legend entry under keyboard focus, -1 for none
     QString m_currentText;
     bool m_logarithmicY = false;
     bool m_darkPlot = false;

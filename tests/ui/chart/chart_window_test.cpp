@@ -13,6 +13,8 @@
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
 
@@ -190,6 +192,50 @@ private slots:
         QCOMPARE(probe().text(QStringLiteral("lbl_Frequency")),
                  FromView(FrequencyReadout(probe().bar(QStringLiteral("vsbFrequenz")).value())));
         checkSeriesAtMarker(false);
+    }
+
+    // The keys move the marker, and with it the main window's bar through its handler: one position, ten,
+    // or to the range's ends; Tab then Space shows the first hidden series from its legend entry.
+    void keysMoveTheBar_data() {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("move"); // positions, or -1000 / 1000 for the bar's minimum / maximum
+        QTest::newRow("Right") << "chartFrequency" << int(Qt::Key_Right) << "vsbFrequenz" << 1;
+        QTest::newRow("Page Down") << "chartFrequency" << int(Qt::Key_PageDown) << "vsbFrequenz" << -10;
+        QTest::newRow("Left on level") << "chartLevel" << int(Qt::Key_Left) << "vsbPegel" << -1;
+        QTest::newRow("Home on level") << "chartLevel" << int(Qt::Key_Home) << "vsbPegel" << -1000;
+        QTest::newRow("End") << "chartFrequency" << int(Qt::Key_End) << "vsbFrequenz" << 1000;
+    }
+    void keysMoveTheBar() {
+        QFETCH(QString, chart);
+        QFETCH(int, key);
+        QFETCH(QString, bar);
+        QFETCH(int, move);
+        probe().perform({QStringLiteral("vsbFrequenz=500"), QStringLiteral("vsbPegel=-10")});
+        auto& view = MainProbe(*m_chart).find<QChartView>(chart);
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentWidget(&view);
+        const QScrollBar& moved = probe().bar(bar);
+        const int expected =
+            move == -1000 ? moved.minimum() : (move == 1000 ? moved.maximum() : moved.value() + move);
+        QTest::keyClick(&view, static_cast<Qt::Key>(key));
+        QCOMPARE(moved.value(), expected);
+        QVERIFY(view.accessibleDescription().contains(QStringLiteral("at the marker ") +
+                                                      (bar == QLatin1String("vsbPegel")
+                                                           ? probe().text(QStringLiteral("lbl_Level"))
+                                                           : probe().text(QStringLiteral("lbl_Frequency")))));
+    }
+
+    void tabAndSpaceShowASeries() {
+        auto& view = frequencyChart();
+        view.setFocus();
+        QLineSeries* calibration = SeriesNamed(view, QStringLiteral("series_cal"));
+        QVERIFY(!calibration->isVisible());
+        for (int i = 0; i < 3; ++i) { // expanded, combined, then calibration
+            QTest::keyClick(&view, Qt::Key_Tab);
+        }
+        QTest::keyClick(&view, Qt::Key_Space);
+        QVERIFY(calibration->isVisible());
     }
 
     // A closed chart is deleted; moving a bar afterwards reaches nothing of it, and it opens afresh.
