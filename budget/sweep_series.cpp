@@ -1,6 +1,7 @@
 #include "budget/sweep_series.h"
 
 #include "budget/batch_columns.h"
+#include "budget/csv_field.h"
 #include "budget/value_mappings.h"
 
 #include <charconv>
@@ -92,17 +93,20 @@ std::string PlainDecimal(double value) {
 
 std::string SweepCsv(const SweepSeriesTable& table) {
     const std::string unit = "_" + std::string(UnitKeyword(table.unit));
-    std::string text = table.axis == SweepAxis::frequency ? "frequency_GHz" : "level_dBm";
+    std::string text;
+    AppendCsvField(text, table.axis == SweepAxis::frequency ? "frequency_GHz" : "level_dBm");
     for (const SweepSeries& series : table.series) {
-        text += "," + series.key + unit;
+        text += kCsvSeparator;
+        AppendCsvField(text, series.key + unit);
     }
-    text += "\r\n";
+    text += kCsvLineEnd;
     for (std::size_t i = 0; i < table.x.size(); ++i) {
-        text += PlainDecimal(table.x[i]);
+        AppendCsvField(text, PlainDecimal(table.x[i]));
         for (const SweepSeries& series : table.series) {
-            text += "," + PlainDecimal(ValueInUnit(series.values[i], table.unit));
+            text += kCsvSeparator;
+            AppendCsvField(text, PlainDecimal(ValueInUnit(series.values[i], table.unit)));
         }
-        text += "\r\n";
+        text += kCsvLineEnd;
     }
     return text;
 }

@@ -33,9 +33,9 @@ struct SweepSeriesTable {
 SweepSeriesTable TabulateSweep(const MeasurementSetup& setup, SweepAxis axis,
                                const std::vector<SweepPoint>& sweep, bool showSystematic);
 
-// The table as CSV lines ended by CRLF: a header naming each column with its unit ("frequency_GHz" or
-// "level_dBm", then "MU_dB", "uc_dB", "u_cal_dB", ... or "..._percent"), then one row a point in plain
-// decimals with "." (never an exponent), each the shortest that reads back to the same number.
+// The table as CSV (the core's fields and CRLF line ends): a header naming each column with its unit
+// ("frequency_GHz" or "level_dBm", then "MU_dB", "uc_dB", "u_cal_dB", ... or "..._percent"), then one row a
+// point in plain decimals with "." (never an exponent), each the shortest that reads back to the same number.
 std::string SweepCsv(const SweepSeriesTable& table);
 
 // The shortest plain decimal that reads back to exactly value: "0.0001", "18", "-0.25".
