@@ -38,3 +38,24 @@ ValueSpan SpanOf(const std::vector<const std::vector<double>*>& columns, std::si
     }
     return span;
 }
+
+AxisRange DecadeRange(double lowestPositive, double highest) {
+    if (!(lowestPositive > 0.0) || !(highest >= lowestPositive)) {
+        return {0.01, 0.1, 2};
+    }
+    const double bottom = std::floor(std::log10(lowestPositive));
+    const double top = std::max(bottom + 1.0, std::ceil(std::log10(highest)));
+    return {std::pow(10.0, bottom), std::pow(10.0, top), static_cast<int>(top - bottom) + 1};
+}
+
+double LowestPositive(const std::vector<const std::vector<double>*>& columns) {
+    double lowest = 0.0;
+    for (const std::vector<double>* column : columns) {
+        for (const double value : *column) {
+            if (value > 0.0 && (lowest == 0.0 || value < lowest)) {
+                lowest = value;
+            }
+        }
+    }
+    return lowest;
+}

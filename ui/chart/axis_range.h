@@ -14,9 +14,15 @@ struct AxisRange {
 
 AxisRange RoundedRange(double lowest, double highest);
 
+// A logarithmic y range: whole decades around the positive values (values of 0 or below have no place on
+// it); one decade above 0.01 when there is none.
+AxisRange DecadeRange(double lowestPositive, double highest);
+
 // The lowest and highest of every value in columns; {0, 0} when there are none.
 struct ValueSpan {
     double lowest = 0.0;
     double highest = 0.0;
 };
 ValueSpan SpanOf(const std::vector<const std::vector<double>*>& columns, std::size_t from = 0);
+// The lowest value above 0 in columns; 0 when there is none.
+double LowestPositive(const std::vector<const std::vector<double>*>& columns);

@@ -7,6 +7,7 @@
 
 #include <QBoxLayout>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -66,11 +67,15 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     lblChartPoint = new QLabel(this);
     lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
     lblChartPoint->setAccessibleName(QStringLiteral("Value at the marker"));
+    chkLogarithmicY = new QCheckBox(QStringLiteral("Logarithmic &y"), this);
+    chkLogarithmicY->setObjectName(QStringLiteral("chkLogarithmicY"));
+    chkLogarithmicY->setVisible(false); // on the level tab only
     cmdSaveImage = MakeButton(this, "cmdSaveImage", QStringLiteral("Save &Image…"));
     cmdSaveData = MakeButton(this, "cmdSaveData", QStringLiteral("Save &Data…"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblChartPoint, 1);
+    bottom->addWidget(chkLogarithmicY);
     bottom->addWidget(cmdSaveImage);
     bottom->addWidget(cmdSaveData);
     auto* layout = new QVBoxLayout(this);
@@ -88,6 +93,9 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
         }
     });
     connect(tabCharts, &QTabWidget::currentChanged, this, &ChartWindow::showCurrentValue);
+    connect(tabCharts, &QTabWidget::currentChanged, this,
+            [this] { chkLogarithmicY->setVisible(currentChart() == m_level); });
+    connect(chkLogarithmicY, &QCheckBox::toggled, m_level, &SweepChartView::setLogarithmicY);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ChartWindow::cmdSaveImage_Click);
     connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);

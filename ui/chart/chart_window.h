@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -42,6 +43,7 @@ private:
     SweepChartView* m_frequency = nullptr;
     SweepChartView* m_level = nullptr;
     QLabel* lblChartPoint = nullptr;
+    QCheckBox* chkLogarithmicY = nullptr;
     QPushButton* cmdSaveImage = nullptr;
     QPushButton* cmdSaveData = nullptr;
     ChartPicks m_picks;

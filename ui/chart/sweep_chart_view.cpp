@@ -93,7 +93,10 @@ void SweepChartView::changeEvent(QEvent* event) {
     }
 }
 
-SweepChartView::~SweepChartView() = default;
+// The chart deletes the y axis it shows; the other one is the view's.
+SweepChartView::~SweepChartView() {
+    delete (m_yAxis == m_linearY ? static_cast<QAbstractAxis*>(m_logY) : m_linearY);
+}
 
 void SweepChartView::createAxes() {
     if (m_axis == SweepAxis::frequency) {
@@ -114,8 +117,13 @@ void SweepChartView::createAxes() {
         levelAxis->setTitleText(QStringLiteral("Level (dBm)"));
         m_xAxis = levelAxis;
     }
-    m_yAxis = new QValueAxis;
-    m_yAxis->setLabelFormat(QStringLiteral("%.3g"));
+    m_linearY = new QValueAxis;
+    m_linearY->setLabelFormat(QStringLiteral("%.3g"));
+    m_logY = new QLogValueAxis;
+    m_logY->setBase(10.0);
+    m_logY->setLabelFormat(QStringLiteral("%g"));
+    m_logY->setMinorTickCount(8);
+    m_yAxis = m_linearY;
     chart()->addAxis(m_xAxis, Qt::AlignBottom);
     chart()->addAxis(m_yAxis, Qt::AlignLeft);
 }
@@ -213,7 +221,10 @@ void SweepChartView::fill(QLineSeries* series) {
         }
         return;
     }
-    const QList<QPointF> points = StepPoints(m_plotX, valuesInUnit(column));
+    QList<QPointF> points = StepPoints(m_plotX, valuesInUnit(column));
+    if (m_logarithmicY) {
+        points.removeIf([](QPointF point) { return !(point.y() > 0.0); }); // no place on a logarithmic axis
+    }
     if (series->points() != points) {
         series->replace(points);
     }
@@ -240,8 +251,11 @@ void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vect
         attachAll();
     }
     fillAll();
-    m_yAxis->setTitleText(setup.unit == tarvex::ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
-                                                               : QStringLiteral("Uncertainty (% of power)"));
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(m_linearY), static_cast<QAbstractAxis*>(m_logY)}) {
+        axis->setTitleText(setup.unit == tarvex::ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
+                                                                : QStringLiteral("Uncertainty (% of power)"));
+    }
     labelMarker(setup, current);
     labelFrequencies();
     showHover({}, {}); // a read-out of the previous sweep would be stale
@@ -276,33 +290,68 @@ void SweepChartView::rangeAxes() {
         m_xRange = {left, right};
         m_xAxis->setRange(left, right);
     }
+    rangeY();
+    placeMarker();
+}
+
+// y spans every shown series: from 0 (or below) to a round number, or on a logarithmic axis the decades
+// around their positive values.
+void SweepChartView::rangeY() {
     std::vector<const std::vector<double>*> shown;
     for (qsizetype i = 0; i < m_series.size(); ++i) {
         if (m_series[i]->isVisible()) {
             shown.push_back(&m_table.series[static_cast<std::size_t>(i)].values);
         }
     }
-    // Over level the lowest levels' noise would squeeze the useful range into the bottom pixels: the
-    // range fits the values from the sensor's lowest level + 10 dB upwards unless the y axis is logarithmic.
-    const bool fitUpper = m_axis == SweepAxis::level && !m_logarithmicY;
-    const ValueSpan span = SpanOf(shown, fitUpper ? kLevelFitOffset : 0);
-    const AxisRange range = RoundedRange(tarvex::ValueInUnit(span.lowest, m_table.unit),
-                                         tarvex::ValueInUnit(span.highest, m_table.unit));
+    const auto inUnit = [this](double value) { return tarvex::ValueInUnit(value, m_table.unit); };
+    AxisRange range;
+    if (m_logarithmicY) {
+        range = DecadeRange(inUnit(LowestPositive(shown)), inUnit(SpanOf(shown).highest));
+    } else {
+        // Over level the lowest levels' noise would squeeze the useful range into the bottom pixels:
+        // the range fits the values from the sensor's lowest level + 10 dB upwards.
+        const ValueSpan span = SpanOf(shown, m_axis == SweepAxis::level ? kLevelFitOffset : 0);
+        range = RoundedRange(inUnit(span.lowest), inUnit(span.highest));
+    }
     if (m_yRange != range) {
         m_yRange = range;
-        m_yAxis->setTickCount(range.tickCount);
+        if (!m_logarithmicY) {
+            m_linearY->setTickCount(range.tickCount);
+        }
         m_yAxis->setRange(range.bottom, range.top);
     }
-    placeMarker();
+}
+
+// A logarithmic y axis shows the whole range of the level tab, down to the lowest level's values.
+void SweepChartView::setLogarithmicY(bool logarithmic) {
+    if (logarithmic == m_logarithmicY) {
+        return;
+    }
+    m_logarithmicY = logarithmic;
+    QAbstractAxis* next = logarithmic ? static_cast<QAbstractAxis*>(m_logY) : m_linearY;
+    QList<QLineSeries*> all{m_marker->line()};
+    all.append(m_series);
+    for (QLineSeries* series : all) {
+        series->detachAxis(m_yAxis);
+    }
+    chart()->removeAxis(m_yAxis);
+    chart()->addAxis(next, Qt::AlignLeft);
+    m_yAxis = next;
+    for (QLineSeries* series : all) {
+        series->attachAxis(m_yAxis);
+    }
+    m_yRange = {0.0, 0.0, 0};
+    fillAll();
+    rangeAxes();
 }
 
 void SweepChartView::placeMarker() {
-    if (m_plotX.empty()) {
+    if (m_plotX.empty() || (m_logarithmicY && !(m_yRange.bottom > 0.0))) {
         return;
     }
-    m_marker->place(m_markerX, m_yAxis->min(), m_yAxis->max(), m_plotX.front());
+    m_marker->place(m_markerX, m_yRange.bottom, m_yRange.top, m_plotX.front());
     if (m_axis == SweepAxis::frequency) {
-        const double bottom = m_yAxis->min();
+        const double bottom = m_yRange.bottom;
         m_ticks->place(
             [this, bottom](double x) {
                 return chart()->mapToPosition(QPointF(x, bottom), m_marker->line()).x();

@@ -17,6 +17,7 @@ class ChartMarker;
 class FrequencyTicks;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
+class QLogValueAxis;
 class QValueAxis;
 
 // One chart of the budget over one input, in the unit the main window shows: the expanded uncertainty
@@ -36,6 +37,10 @@ public:
     // Replaces every series by the sweep of setup; current is the budget of setup itself, at the marker.
     void plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
               const tarvex::UncertaintyBudget& current);
+
+    // The y axis logarithmic (the whole range) or linear (the default).
+    void setLogarithmicY(bool logarithmic);
+    bool logarithmicY() const { return m_logarithmicY; }
 
     // What is plotted, every point of every series, shown or not.
     const tarvex::SweepSeriesTable& table() const { return m_table; }
@@ -75,6 +80,7 @@ private:
     void fillAll();
     std::vector<double> valuesInUnit(std::size_t column) const;
     void rangeAxes();
+    void rangeY();
     void placeMarker();
     void labelFrequencies();
     void labelMarker(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& current);
@@ -87,7 +93,9 @@ private:
 
     tarvex::SweepAxis m_axis;
     QAbstractAxis* m_xAxis = nullptr;
-    QValueAxis* m_yAxis = nullptr;
+    QAbstractAxis* m_yAxis = nullptr; // the one shown: m_linearY or m_logY
+    QValueAxis* m_linearY = nullptr;
+    QLogValueAxis* m_logY = nullptr;
     tarvex::SweepSeriesTable m_table;
     QList<QLineSeries*> m_series; // one per column of m_table, in its order
     std::unique_ptr<ChartMarker> m_marker;

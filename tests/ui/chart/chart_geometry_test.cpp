@@ -44,6 +44,27 @@ private slots:
         QCOMPARE(range.tickCount, ticks);
     }
 
+    // A logarithmic y axis spans whole decades around the positive values.
+    void decadeRange_data() {
+        QTest::addColumn<double>("lowest");
+        QTest::addColumn<double>("highest");
+        QTest::addColumn<double>("bottom");
+        QTest::addColumn<double>("top");
+        QTest::newRow("0.21 to 3.1 dB") << 0.21 << 3.1 << 0.1 << 10.0;
+        QTest::newRow("inside one decade") << 0.2 << 0.3 << 0.1 << 1.0;
+        QTest::newRow("on decades") << 0.1 << 10.0 << 0.1 << 10.0;
+        QTest::newRow("nothing positive") << 0.0 << 0.0 << 0.01 << 0.1;
+    }
+    void decadeRange() {
+        QFETCH(double, lowest);
+        QFETCH(double, highest);
+        QFETCH(double, bottom);
+        QFETCH(double, top);
+        const AxisRange range = DecadeRange(lowest, highest);
+        QVERIFY(qFuzzyCompare(range.bottom, bottom));
+        QVERIFY(qFuzzyCompare(range.top, top));
+    }
+
     // A series keeps both ends of every run of equal values; x and y stay paired.
     void stepPoints_data() {
         QTest::addColumn<Values>("y");

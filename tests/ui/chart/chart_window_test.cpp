@@ -10,6 +10,7 @@
 #include "ui/main/main_window.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPointer>
@@ -236,6 +237,24 @@ private slots:
         }
         QTest::keyClick(&view, Qt::Key_Space);
         QVERIFY(calibration->isVisible());
+    }
+
+    // Logarithmic y on the level tab shows the whole range, the lowest level's value included.
+    void logarithmicYShowsTheWholeLevelRange() {
+        probe().perform({QStringLiteral("lstMeßkopf=TS-101")});
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(1);
+        auto& logarithmic = MainProbe(*m_chart).find<QCheckBox>(QStringLiteral("chkLogarithmicY"));
+        QVERIFY(logarithmic.isVisible());
+        const QLineSeries* expanded = SeriesNamed(levelChart(), QStringLiteral("seriesExpanded"));
+        const double lowestLevelValue = expanded->points().first().y();
+        const auto* linear = qobject_cast<QValueAxis*>(levelChart().chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(linear->max() < lowestLevelValue); // fitted from the lowest level + 10 dB
+        logarithmic.click();
+        const auto* decades = qobject_cast<QLogValueAxis*>(levelChart().chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(decades != nullptr);
+        QVERIFY(decades->max() >= lowestLevelValue);
+        const MeasurementSetup setup = probe().setupFromControls(false);
+        QCOMPARE(YAt(*expanded, setup.level), ShownValues(EvaluateBudget(setup), setup.unit).MU);
     }
 
     // A closed chart is deleted; moving a bar afterwards reaches nothing of it, and it opens afresh.
