@@ -2,6 +2,7 @@
 
 #include "budget/sweep.h"
 #include "budget/value_mappings.h"
+#include "ui/chart/distribution_view.h"
 #include "ui/chart/sweep_chart_view.h"
 #include "ui/controls/qt_text.h"
 
@@ -63,6 +64,8 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     m_level->setAccessibleName(QStringLiteral("Uncertainty versus level"));
     tabCharts->addTab(m_frequency, QStringLiteral("versus &Frequency"));
     tabCharts->addTab(m_level, QStringLiteral("versus &Level"));
+    m_distribution = new DistributionView(tabCharts);
+    tabCharts->addTab(m_distribution, QStringLiteral("&Distribution"));
 
     lblChartPoint = new QLabel(this);
     lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
@@ -93,8 +96,10 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
         }
     });
     connect(tabCharts, &QTabWidget::currentChanged, this, &ChartWindow::showCurrentValue);
-    connect(tabCharts, &QTabWidget::currentChanged, this,
-            [this] { chkLogarithmicY->setVisible(currentChart() == m_level); });
+    connect(tabCharts, &QTabWidget::currentChanged, this, [this] {
+        chkLogarithmicY->setVisible(currentChart() == m_level);
+        cmdSaveData->setEnabled(currentChart() != nullptr);
+    });
     connect(chkLogarithmicY, &QCheckBox::toggled, m_level, &SweepChartView::setLogarithmicY);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ChartWindow::cmdSaveImage_Click);
     connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
@@ -123,7 +128,8 @@ void ChartWindow::placeBeside(const QWidget& owner) {
 
 // The status line names the main window's current value on the tab shown.
 void ChartWindow::showCurrentValue() {
-    lblChartPoint->setText(currentChart()->currentText());
+    const SweepChartView* chart = currentChart();
+    lblChartPoint->setText((chart != nullptr ? chart : m_frequency)->currentText());
 }
 
 // Both sweeps run on every evaluation, each over the sensor's whole range with every other input as
@@ -138,6 +144,7 @@ void ChartWindow::follow(const tarvex::MeasurementSetup& setup, const tarvex::Un
     m_level->chart()->setTitle(sensor + QStringLiteral(" at ") +
                                ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator)));
     m_level->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::level), budget);
+    m_distribution->follow(setup, budget);
     showCurrentValue();
 }
 
@@ -150,7 +157,8 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 SweepChartView* ChartWindow::currentChart() const {
-    return tabCharts->currentIndex() == 0 ? m_frequency : m_level;
+    QWidget* shown = tabCharts->currentWidget();
+    return shown == m_frequency ? m_frequency : (shown == m_level ? m_level : nullptr);
 }
 
 // As the report is saved: QSaveFile renames its temporary file into place only when all is written, so a
@@ -170,7 +178,8 @@ bool ChartWindow::writeFile(const QString& path, const QByteArray& contents, con
 }
 
 bool ChartWindow::saveImage(const QString& path) {
-    SweepChartView* chart = currentChart();
+    QChartView* chart =
+        tabCharts->currentWidget() == m_distribution ? m_distribution->chartView() : currentChart();
     QByteArray contents;
     QBuffer buffer(&contents);
     buffer.open(QIODevice::WriteOnly);
@@ -191,7 +200,8 @@ bool ChartWindow::saveImage(const QString& path) {
 }
 
 bool ChartWindow::saveData(const QString& path) {
-    return writeFile(path, currentChart()->csv().toUtf8(), QStringLiteral("Data"));
+    const SweepChartView* chart = currentChart();
+    return chart != nullptr && writeFile(path, chart->csv().toUtf8(), QStringLiteral("Data"));
 }
 
 // Where a saved file is suggested: the documents folder, as for a report, with a name that says the
@@ -199,7 +209,9 @@ bool ChartWindow::saveData(const QString& path) {
 QString ChartWindow::suggestedPath(const QString& extension) const {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString axis =
-        currentChart() == m_frequency ? QStringLiteral("frequency") : QStringLiteral("level");
+        currentChart() == m_frequency
+            ? QStringLiteral("frequency")
+            : (currentChart() == m_level ? QStringLiteral("level") : QStringLiteral("distribution"));
     return QDir(folder).filePath(QStringLiteral("uncertainty-%1-%2.%3").arg(m_sensor, axis, extension));
 }
 

@@ -8,11 +8,12 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class DistributionView;
 class SweepChartView;
 
-// frmChart: the budget across the sensor's frequency range and across its level range, in two tabs,
-// following every evaluation of the main window. Non-modal and resizable; it deletes itself when
-// closed and closes when the window that owns it closes.
+// frmChart: the budget across the sensor's frequency range and across its level range, and the
+// distribution of the total error, in three tabs, following every evaluation of the main window. Non-modal
+// and resizable; it deletes itself when closed and closes when the window that owns it closes.
 class ChartWindow : public QWidget, public ChartWindowInterface {
     Q_OBJECT
 
@@ -33,7 +34,7 @@ protected:
 private:
     void cmdSaveImage_Click();
     void cmdSaveData_Click();
-    SweepChartView* currentChart() const;
+    SweepChartView* currentChart() const; // none on the Distribution tab
     void placeBeside(const QWidget& owner);
     void showCurrentValue();
     QString suggestedPath(const QString& extension) const;
@@ -42,6 +43,7 @@ private:
     QTabWidget* tabCharts = nullptr;
     SweepChartView* m_frequency = nullptr;
     SweepChartView* m_level = nullptr;
+    DistributionView* m_distribution = nullptr;
     QLabel* lblChartPoint = nullptr;
     QCheckBox* chkLogarithmicY = nullptr;
     QPushButton* cmdSaveImage = nullptr;

@@ -2,6 +2,7 @@
 // moving its bars from a click, and closing with it. Expected numbers come from the core's evaluation of
 // the inputs as the main window's controls show them.
 
+#include "budget/budget_description.h"
 #include "budget/inputs.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
@@ -255,6 +256,38 @@ private slots:
         QVERIFY(decades->max() >= lowestLevelValue);
         const MeasurementSetup setup = probe().setupFromControls(false);
         QCOMPARE(YAt(*expanded, setup.level), ShownValues(EvaluateBudget(setup), setup.unit).MU);
+    }
+
+    // The Distribution tab shows the core's caption and density; with nothing ticked it says so. The Monte
+    // Carlo histogram comes from a worker; after a change of input the old one is gone at once.
+    void distributionTab() {
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(2);
+        QApplication::processEvents();
+        const MeasurementSetup setup = probe().setupFromControls(false);
+        const std::optional<DescribedCoverage> coverage =
+            DescribeCoverage(setup, EvaluateBudget(setup), CoverageMethod::exact);
+        QVERIFY(coverage.has_value());
+        const auto& caption = MainProbe(*m_chart).find<QLabel>(QStringLiteral("lblDistribution"));
+        QCOMPARE(caption.text(), FromView(coverage->caption));
+        auto& view = MainProbe(*m_chart).find<QChartView>(QStringLiteral("chartDistribution"));
+        QVERIFY(SeriesNamed(view, QStringLiteral("seriesDensity"))->count() > 10);
+
+        MainProbe(*m_chart).find<QCheckBox>(QStringLiteral("chkMonteCarlo")).click();
+        const QLineSeries* histogram = SeriesNamed(view, QStringLiteral("seriesHistogram"));
+        QTRY_VERIFY_WITH_TIMEOUT(histogram->isVisible(), 20000);
+        probe().perform({QStringLiteral("vsbFrequenz=1500")});
+        QVERIFY(!histogram->isVisible()); // the old inputs' histogram is never shown with the new
+        QTRY_VERIFY_WITH_TIMEOUT(histogram->isVisible(), 20000);
+
+        QStringList untick;
+        for (const ResultRow& row : kResultRows) {
+            if (probe().ticked(row.checkBox)) {
+                untick << QStringLiteral("click:") + FromView(row.checkBox);
+            }
+        }
+        probe().perform(untick);
+        QVERIFY(caption.text().startsWith(QStringLiteral("No distribution")));
+        QCOMPARE(SeriesNamed(view, QStringLiteral("seriesDensity"))->count(), 0);
     }
 
     // A closed chart is deleted; moving a bar afterwards reaches nothing of it, and it opens afresh.
