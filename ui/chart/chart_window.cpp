@@ -55,7 +55,15 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     setWindowTitle(QStringLiteral("Uncertainty Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kStartWidth, kStartHeight);
+    createWidgets();
+    createConnections();
+    if (owner != nullptr) {
+        owner->installEventFilter(this);
+        placeBeside(*owner);
+    }
+}
 
+void ChartWindow::createWidgets() {
     tabCharts = new QTabWidget(this);
     tabCharts->setObjectName(QStringLiteral("tabCharts"));
     m_frequency = new SweepChartView(tarvex::SweepAxis::frequency, tabCharts);
@@ -84,7 +92,9 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabCharts, 1);
     layout->addLayout(bottom);
+}
 
+void ChartWindow::createConnections() {
     connect(m_frequency, &SweepChartView::picked, this, [this](int position) {
         if (m_picks.frequencyPosition) {
             m_picks.frequencyPosition(position);
@@ -105,10 +115,6 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
-    if (owner != nullptr) {
-        owner->installEventFilter(this);
-        placeBeside(*owner);
-    }
 }
 
 // Right of the main window when the screen has room for the chart there, else below it, so that the

@@ -32,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createWidgets();
+    void createConnections();
     void cmdSaveImage_Click();
     void cmdSaveData_Click();
     SweepChartView* currentChart() const; // none on the Distribution tab

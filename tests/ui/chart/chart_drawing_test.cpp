@@ -92,6 +92,9 @@ private slots:
                     tabs->setCurrentIndex(tab);
                     QApplication::processEvents();
                     auto* view = qobject_cast<SweepChartView*>(tabs->currentWidget());
+                    if (view == nullptr) {
+                        continue; // the Distribution tab
+                    }
                     const QString what = FromView(sensor) +
                                          (unit == ResultUnit::dB ? " dB tab " : " % tab ") +
                                          QString::number(tab);
