@@ -193,7 +193,7 @@ void DistributionView::showHistogram(std::uint64_t generation,
     }
     const double width = bars[1].x - bars[0].x;
     QList<QPointF> outline;
-    outline.reserve(static_cast<qsizetype>(2 * bars.size()));
+    outline.reserve(2 * static_cast<qsizetype>(bars.size()));
     for (const tarvex::DensityPoint& bar : bars) {
         outline.append({bar.x - width / 2.0, bar.density});
         outline.append({bar.x + width / 2.0, bar.density});

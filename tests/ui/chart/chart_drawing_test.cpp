@@ -19,7 +19,7 @@ namespace tarvex::uitest {
 namespace {
 
 constexpr int kDark = 80; // a pixel of the black curve: every channel below this (the marker is grey 128)
-constexpr qint64 kMostSvgBytes = 100 * 1024;
+constexpr qint64 kMostSvgBytes = qint64{100} * 1024;
 
 MeasurementSetup SetupAcross(std::string_view sensor, ResultUnit unit) {
     MeasurementSetup setup = StartSetup();
