@@ -10,7 +10,7 @@
 //   tarvex_screenshots --dark DIRECTORY        writes the main window, About, Help and the chart in a dark
 //                                              palette
 //   tarvex_screenshots --charts DIRECTORY      writes the chart of TS-305 in percent (frequency tab) and of
-//                                              TS-101 (level tab)
+//                                              TS-101 (level tab), TS-301's distribution
 
 #include "ui/info/about.h"
 #include "ui/info/help_window.h"
@@ -30,6 +30,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <tuple>
@@ -115,11 +116,13 @@ bool SaveShot(QWidget& widget, const QString& path) {
     return written;
 }
 
-// The frequency tab of TS-305 in percent at 40 GHz, and the level tab of TS-101.
+constexpr std::array<const char*, 3> kTabNames{"frequency", "level", "distribution"};
+
+// The frequency tab of TS-305 in percent at 40 GHz, the level tab of TS-101, the distribution of TS-301.
 int WriteChartViews(const QDir& directory) {
     bool allWritten = true;
     for (const auto& [sensor, tab, percent] :
-         {std::tuple{"TS-305", 0, true}, std::tuple{"TS-101", 1, false}}) {
+         {std::tuple{"TS-305", 0, true}, std::tuple{"TS-101", 1, false}, std::tuple{"TS-301", 2, false}}) {
         Main window;
         auto* list = window.findChild<QListWidget*>(QString::fromUtf8("lstMeßkopf"));
         const QList<QListWidgetItem*> items = list->findItems(QString::fromLatin1(sensor), Qt::MatchExactly);
@@ -138,7 +141,7 @@ int WriteChartViews(const QDir& directory) {
         QApplication::processEvents();
         allWritten = SaveShot(*chart, directory.filePath(QStringLiteral("chart-%1-%2.png")
                                                              .arg(QString::fromLatin1(sensor))
-                                                             .arg(tab == 0 ? "frequency" : "level"))) &&
+                                                             .arg(kTabNames[tab]))) &&
                      allWritten;
     }
     return allWritten ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include "budget/budget_description.h"
 #include "ui/chart/axis_range.h"
+#include "ui/chart/series_style.h"
 #include "ui/controls/qt_text.h"
 
 #include <QBoxLayout>
@@ -22,11 +23,10 @@ namespace {
 
 constexpr std::size_t kHistogramBins = 60;
 
-QLineSeries* AddSeries(QChart* chart, const char* name, const QString& caption, const QPen& pen) {
+QLineSeries* AddSeries(QChart* chart, const char* name, const QString& caption) {
     auto* series = new QLineSeries;
     series->setObjectName(QString::fromLatin1(name));
     series->setName(caption);
-    series->setPen(pen);
     chart->addSeries(series);
     return series;
 }
@@ -66,13 +66,10 @@ DistributionView::DistributionView(QWidget* parent)
     m_y->setLabelFormat(QStringLiteral("%.3g"));
     chart->addAxis(m_x, Qt::AlignBottom);
     chart->addAxis(m_y, Qt::AlignLeft);
-    m_histogram =
-        AddSeries(chart, "seriesHistogram", QStringLiteral("Monte Carlo"), QPen(QColor(0x56B4E9), 1.0));
-    m_density = AddSeries(chart, "seriesDensity", QStringLiteral("Density (exact)"), QPen(Qt::black, 2.0));
-    m_expanded = AddSeries(chart, "seriesCoverageU", QStringLiteral("±U (k = 2)"),
-                           QPen(QColor(0xD55E00), 1.5, Qt::DashLine));
-    m_interval95 = AddSeries(chart, "seriesInterval95", QStringLiteral("95 % interval"),
-                             QPen(QColor(0x0072B2), 1.5, Qt::DotLine));
+    m_histogram = AddSeries(chart, "seriesHistogram", QStringLiteral("Monte Carlo"));
+    m_density = AddSeries(chart, "seriesDensity", QStringLiteral("Density (exact)"));
+    m_expanded = AddSeries(chart, "seriesCoverageU", QStringLiteral("±U (k = 2)"));
+    m_interval95 = AddSeries(chart, "seriesInterval95", QStringLiteral("95 % interval"));
     for (QLineSeries* series : {m_histogram, m_density, m_expanded, m_interval95}) {
         series->attachAxis(m_x);
         series->attachAxis(m_y);
@@ -87,6 +84,7 @@ DistributionView::DistributionView(QWidget* parent)
     bottom->addWidget(lblDistribution, 1);
     bottom->addWidget(chkMonteCarlo);
     layout->addLayout(bottom);
+    followPalette();
     connect(chkMonteCarlo, &QCheckBox::toggled, this, [this](bool on) {
         m_histogram->setVisible(false);
         m_view->chart()->legend()->markers(m_histogram).value(0)->setVisible(on);
@@ -94,6 +92,24 @@ DistributionView::DistributionView(QWidget* parent)
             startMonteCarlo();
         }
     });
+}
+
+// Qt Charts' dark theme under a dark palette, as the other tabs; a theme sets every series' colour, so
+// the pens follow it.
+void DistributionView::followPalette() {
+    const bool dark = IsDarkPalette(palette());
+    m_view->chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    m_histogram->setPen(SeriesPen("histogram", dark));
+    m_density->setPen(SeriesPen("density", dark));
+    m_expanded->setPen(SeriesPen("coverage_MU", dark));
+    m_interval95->setPen(SeriesPen("interval_95", dark));
+}
+
+void DistributionView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        followPalette();
+    }
 }
 
 DistributionView::~DistributionView() {
@@ -146,7 +162,9 @@ void DistributionView::draw() {
     }
     m_density->replace(density);
     m_span = coverage->density.empty() ? 1.5 * coverage->MU : -coverage->density.front().x;
-    m_x->setRange(-m_span, m_span);
+    const AxisRange half = RoundedRange(0.0, m_span); // symmetric round ticks around 0
+    m_x->setRange(-half.top, half.top);
+    m_x->setTickCount(2 * half.tickCount - 1);
     const AxisRange range = RoundedRange(0.0, peak);
     m_y->setRange(range.bottom, range.top);
     m_y->setTickCount(range.tickCount);

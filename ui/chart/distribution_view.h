@@ -36,9 +36,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Mailbox; // where a worker's result finds this view, if it still exists
+    void followPalette();
     void draw();
     void drawMarks(double MU, double halfWidth95);
     void startMonteCarlo();

@@ -42,7 +42,13 @@ constexpr std::array kStyles{
     SeriesStyle{"u_fd_Lin", kVermillion, Qt::DashLine, 1.5},
     SeriesStyle{"u_Harmonics2f", kOrange, Qt::DotLine, 1.5},
     SeriesStyle{"u_Harmonics3f", kGreen, Qt::DashDotLine, 1.5},
+    SeriesStyle{"density", kBlack, Qt::SolidLine, 2.0},
+    SeriesStyle{"coverage_MU", kVermillion, Qt::DashLine, 1.5},
+    SeriesStyle{"interval_95", kBlue, Qt::DotLine, 1.5},
+    SeriesStyle{"histogram", kSkyBlue, Qt::SolidLine, 1.0},
 };
+
+constexpr int kDarkLightness = 128; // a window colour below this lightness is a dark palette
 
 } // namespace
 
@@ -59,4 +65,8 @@ QPen SeriesPen(std::string_view key, bool darkPlot) {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
+}
+
+bool IsDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < kDarkLightness;
 }

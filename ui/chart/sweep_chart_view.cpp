@@ -24,7 +24,6 @@ using tarvex::ResultKind;
 using tarvex::SweepAxis;
 
 constexpr double kDimmedLegend = 0.4;       // opacity of a hidden series' legend text
-constexpr int kDarkLightness = 128;         // a window colour below this lightness is a dark palette
 constexpr std::size_t kLevelFitOffset = 10; // dB above the sensor's lowest level (one point a dB)
 
 // The object name by which scripts and tests find a series.
@@ -73,7 +72,7 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
 // Qt Charts' own dark theme under a dark palette (dark plot, light text), its light theme otherwise. A
 // theme sets every series' colour and every text's, so the pens and the chart's own labels follow it.
 void SweepChartView::followPalette() {
-    const bool dark = palette().color(QPalette::Window).lightness() < kDarkLightness;
+    const bool dark = IsDarkPalette(palette());
     chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     m_darkPlot = dark;
     for (qsizetype i = 0; i < m_series.size(); ++i) {
