@@ -110,15 +110,16 @@ void AssignBatchResultFields(const MeasurementSetup& setup, const UncertaintyBud
         return;
     }
     const ResultValues values = ShownValues(budget, setup.unit);
-    const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-    const auto assign = AssignShortestDecimal;
+    const auto assign = [unit = setup.unit](std::string& field, double value) {
+        AssignShortestDecimal(field, ValueInUnit(value, unit));
+    };
     for (std::size_t i = 0; i < kContributionCount; ++i) {
-        assign(fields[i], scale * values.u[i]);
+        assign(fields[i], values.u[i]);
     }
-    assign(fields[kContributionCount], scale * values.uc);
-    assign(fields[kContributionCount + 1], scale * values.MU);
+    assign(fields[kContributionCount], values.uc);
+    assign(fields[kContributionCount + 1], values.MU);
     if (budget.showSystematic) {
-        assign(fields[kContributionCount + 2], scale * values.systematicError);
+        assign(fields[kContributionCount + 2], values.systematicError);
     } else {
         fields[kContributionCount + 2].clear();
     }
@@ -138,9 +139,9 @@ void AppendCoverageFields(const MeasurementSetup& setup, const UncertaintyBudget
         fields.push_back(std::move(texts.halfWidth95));
         fields.push_back(std::move(texts.k95));
     } else {
-        const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-        fields.push_back(ShortestDecimal(100.0 * figures->coverageOfMU));
-        fields.push_back(ShortestDecimal(scale * ShownHalfWidth95(*figures, budget, setup.unit)));
+        fields.push_back(ShortestDecimal(100.0 * figures->coverageOfMU)); // a probability in percent
+        fields.push_back(
+            ShortestDecimal(ValueInUnit(ShownHalfWidth95(*figures, budget, setup.unit), setup.unit)));
         fields.push_back(ShortestDecimal(figures->k95));
     }
     if (method == CoverageMethod::monteCarlo) {

@@ -17,7 +17,23 @@ struct ColumnPatterns {
 constexpr ColumnPatterns kDbPatterns{"0.000 dB", " 0.000 dB", "0.00 dB", "0.000 dB"};
 constexpr ColumnPatterns kPercentPatterns{"0.00 %", " 0.00 %", "0.0 %", "0.0 %"};
 
+const ColumnPatterns& PatternsOf(ResultUnit unit) {
+    return unit == ResultUnit::percent ? kPercentPatterns : kDbPatterns;
+}
+
 } // namespace
+
+std::string FormatResult(double shownValue, ResultKind kind, ResultUnit unit,
+                         std::string_view decimalSeparator) {
+    const ColumnPatterns& patterns = PatternsOf(unit);
+    const std::string_view pattern[] = {patterns.contribution, patterns.uc, patterns.MU,
+                                        patterns.systematicError};
+    return FormatNumber(shownValue, pattern[static_cast<std::size_t>(kind)], decimalSeparator);
+}
+
+double ValueInUnit(double shownValue, ResultUnit unit) {
+    return unit == ResultUnit::percent ? 100.0 * shownValue : shownValue;
+}
 
 // In percent every value is converted on its own, so the contributions do not combine by root-sum-square
 // into uc, and MU is twice the percent value of uc rather than the percent value of 2 uc.
@@ -36,7 +52,7 @@ ResultValues ShownValues(const UncertaintyBudget& budget, ResultUnit unit) {
 
 ResultTexts PresentBudget(const UncertaintyBudget& budget, ResultUnit unit,
                           std::string_view decimalSeparator) {
-    const ColumnPatterns& patterns = unit == ResultUnit::percent ? kPercentPatterns : kDbPatterns;
+    const ColumnPatterns& patterns = PatternsOf(unit);
     const ResultValues values = ShownValues(budget, unit);
     ResultTexts texts;
     for (std::size_t i = 0; i < kContributionCount; ++i) {

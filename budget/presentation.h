@@ -4,6 +4,7 @@
 #include "budget/measurement_setup.h"
 #include "budget/uncertainty_budget.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,17 @@ struct ResultValues {
     double systematicError = 0.0;
 };
 ResultValues ShownValues(const UncertaintyBudget& budget, ResultUnit unit);
+
+// Which result label a number belongs to: a contribution's row, or one of the three rows below them.
+enum class ResultKind : std::uint8_t { contribution, combined, expanded, systematic };
+
+// A number as ShownValues gives it, written as the window's label of that row writes it.
+std::string FormatResult(double shownValue, ResultKind kind, ResultUnit unit,
+                         std::string_view decimalSeparator = ".");
+
+// A number as ShownValues gives it, in the unit the window shows: dB as it stands, or in percent the
+// fraction times 100, as the label's "%" pattern writes it. Charts and exact batch columns give this.
+double ValueInUnit(double shownValue, ResultUnit unit);
 
 // Writes a budget in dB or in percent of power.
 ResultTexts PresentBudget(const UncertaintyBudget& budget, ResultUnit unit,

@@ -1,6 +1,8 @@
 #include "budget/sweep.h"
 
+#include "budget/batch_columns.h"
 #include "budget/inputs.h"
+#include "budget/sweep_series.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +72,66 @@ TEST(Sweep, NothingForAnUnknownSensorOrAnEmptyRange) {
     EXPECT_TRUE(Sweep(SetupFor("TS-301"), SweepAxis::level, {5, 4}).empty());
     // The frequency bar has no position below 0: those are left out.
     EXPECT_EQ(Sweep(SetupFor("TS-301"), SweepAxis::frequency, {-3, 2}).size(), 3U);
+}
+
+// The chart's series are the batch's result columns: every value of every series, in dB and in percent,
+// is the number the command line writes for that point, and the series come in the result table's order.
+TEST(SweepSeries, EverySeriesIsItsBatchColumn) {
+    const std::vector<std::string> columns = BatchResultColumns();
+    for (const ResultUnit unit : {ResultUnit::dB, ResultUnit::percent}) {
+        MeasurementSetup setup = SetupFor("TS-106");
+        setup.unit = unit;
+        setup.fdLinSystematic = true;
+        setup.include[Index(Contribution::noise)] = 0;
+        const std::vector<SweepPoint> sweep = SweepSensorRange(setup, SweepAxis::frequency);
+        const SweepSeriesTable table = TabulateSweep(setup, SweepAxis::frequency, sweep, true);
+        ASSERT_GE(table.series.size(), 3U);
+        EXPECT_EQ(table.series[0].caption, ExpandedCaption(unit));
+        EXPECT_EQ(table.series[1].key, "uc");
+        EXPECT_EQ(table.series[2].caption, SystematicCaption(unit));
+        EXPECT_EQ(table.series.size(), 3 + kContributionCount - 1); // noise unticked
+        for (std::size_t i = 0; i < sweep.size(); i += 97) {
+            MeasurementSetup alone = setup;
+            alone.frequency = sweep[i].x;
+            const std::vector<std::string> fields =
+                BatchResultFields(alone, sweep[i].budget, ValueStyle::exact);
+            for (const SweepSeries& series : table.series) {
+                const auto column = std::ranges::find(columns, series.key) - columns.begin();
+                EXPECT_EQ(ShortestDecimal(ValueInUnit(series.values[i], unit)),
+                          fields[static_cast<std::size_t>(column)])
+                    << series.key << " at " << sweep[i].position;
+            }
+        }
+    }
+}
+
+TEST(SweepSeries, PlainDecimalsNeverAnExponent) {
+    const std::tuple<double, std::string_view> cases[] = {
+        {0.0001, "0.0001"}, {0.00001, "0.00001"}, {18.0, "18"},
+        {-0.25, "-0.25"},   {0.1, "0.1"},         {1e21, "1000000000000000000000"},
+        {0.0, "0"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(PlainDecimal(value), text);
+    }
+}
+
+// A data file names each column with its unit and ends its lines with CRLF.
+TEST(SweepSeries, CsvHeaderUnitsAndLines) {
+    MeasurementSetup setup = SetupFor("TS-301");
+    setup.unit = ResultUnit::percent;
+    const std::vector<SweepPoint> sweep = SweepSensorRange(setup, SweepAxis::frequency);
+    const std::string csv = SweepCsv(TabulateSweep(setup, SweepAxis::frequency, sweep, false));
+    EXPECT_TRUE(csv.starts_with("frequency_GHz,MU_percent,uc_percent,u_"));
+    EXPECT_NE(csv.find("\r\n0,"), std::string::npos);      // 0 kHz
+    EXPECT_NE(csv.find("\r\n0.0001,"), std::string::npos); // 100 kHz
+    EXPECT_EQ(std::ranges::count(csv, '\n'), static_cast<std::ptrdiff_t>(sweep.size() + 1));
+    EXPECT_EQ(std::ranges::count(csv, '\r'), std::ranges::count(csv, '\n'));
+    EXPECT_EQ(csv.find('e', csv.find('\n')), std::string::npos); // no exponent in any row
+    MeasurementSetup level = SetupFor("TS-301");
+    const std::string levelCsv =
+        SweepCsv(TabulateSweep(level, SweepAxis::level, SweepSensorRange(level, SweepAxis::level), false));
+    EXPECT_TRUE(levelCsv.starts_with("level_dBm,MU_dB,uc_dB,"));
+    EXPECT_NE(levelCsv.find("\r\n-30,"), std::string::npos);
 }
 
 } // namespace

@@ -7,7 +7,10 @@
 //   tarvex_screenshots --show SECONDS          shows the opened window for a screen grab, then quits
 //   tarvex_screenshots --report FILE           saves the report of the start state in the format of the
 //                                              extension (FILE.pdf for docs/report-page.png)
-//   tarvex_screenshots --dark DIRECTORY        writes the main window, About and Help in a dark palette
+//   tarvex_screenshots --dark DIRECTORY        writes the main window, About, Help and the chart in a dark
+//                                              palette
+//   tarvex_screenshots --charts DIRECTORY      writes the chart of TS-305 in percent (frequency tab) and of
+//                                              TS-101 (level tab), TS-301's distribution
 
 #include "ui/info/about.h"
 #include "ui/info/help_window.h"
@@ -24,10 +27,13 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTimer>
 
+#include <array>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -93,6 +99,54 @@ bool WriteChartShot(const QDir& directory) {
     return written;
 }
 
+QWidget* OpenChart(Main& window) {
+    window.show();
+    Trigger(window, "mnuChart");
+    auto* chart = window.findChild<QWidget*>(QStringLiteral("frmChart"));
+    if (chart != nullptr) {
+        chart->resize(1000, 620);
+        QApplication::processEvents();
+    }
+    return chart;
+}
+
+bool SaveShot(QWidget& widget, const QString& path) {
+    const bool written = widget.grab().save(path, "PNG");
+    std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
+    return written;
+}
+
+constexpr std::array<const char*, 3> kTabNames{"frequency", "level", "distribution"};
+
+// The frequency tab of TS-305 in percent at 40 GHz, the level tab of TS-101, the distribution of TS-301.
+int WriteChartViews(const QDir& directory) {
+    bool allWritten = true;
+    for (const auto& [sensor, tab, percent] :
+         {std::tuple{"TS-305", 0, true}, std::tuple{"TS-101", 1, false}, std::tuple{"TS-301", 2, false}}) {
+        Main window;
+        auto* list = window.findChild<QListWidget*>(QString::fromUtf8("lstMeßkopf"));
+        const QList<QListWidgetItem*> items = list->findItems(QString::fromLatin1(sensor), Qt::MatchExactly);
+        if (!items.isEmpty()) {
+            list->setCurrentItem(items.first());
+        }
+        Move(window, "vsbFrequenz", 4018);
+        if (percent) {
+            Click(window, "opt_unit_percent");
+        }
+        QWidget* chart = OpenChart(window);
+        if (chart == nullptr) {
+            return 1;
+        }
+        chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(tab);
+        QApplication::processEvents();
+        allWritten = SaveShot(*chart, directory.filePath(QStringLiteral("chart-%1-%2.png")
+                                                             .arg(QString::fromLatin1(sensor))
+                                                             .arg(kTabNames[tab]))) &&
+                     allWritten;
+    }
+    return allWritten ? 0 : 1;
+}
+
 int ShowForGrab(int seconds) {
     Main window;
     window.move(0, 0);
@@ -126,7 +180,11 @@ int WriteDarkShots(const QDir& directory) {
         std::printf("%s %s\n", written ? "wrote" : "could not write", qPrintable(path));
         allWritten = allWritten && written;
     }
-    return allWritten ? 0 : 1;
+    QWidget* chart = OpenChart(window);
+    return allWritten && chart != nullptr &&
+                   SaveShot(*chart, directory.filePath(QStringLiteral("dark-frmChart.png")))
+               ? 0
+               : 1;
 }
 
 } // namespace
@@ -150,6 +208,9 @@ int main(int argc, char** argv) {
         const ReportActions::Format format =
             ReportActions::FormatOfName(arguments.at(2)).value_or(ReportActions::Format::pdf);
         return report->saveReportTo(arguments.at(2), format) ? 0 : 1;
+    }
+    if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--charts")) {
+        return WriteChartViews(QDir(arguments.at(2)));
     }
     if (arguments.size() >= 3 && arguments.at(1) == QLatin1String("--dark")) {
         return WriteDarkShots(QDir(arguments.at(2)));

@@ -2,11 +2,13 @@
 
 #include "budget/sweep.h"
 #include "budget/value_mappings.h"
+#include "ui/chart/distribution_view.h"
 #include "ui/chart/sweep_chart_view.h"
 #include "ui/controls/qt_text.h"
 
 #include <QBoxLayout>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -16,9 +18,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 #include <QTabWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +39,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) 
     return button;
 }
 
+// The SVG generator opens a group at every change of pen or font, also where nothing is drawn; a chart
+// leaves hundreds of them empty, more than half the file.
+QByteArray WithoutEmptyGroups(const QByteArray& svg) {
+    static const QRegularExpression kEmptyGroup(QStringLiteral("<g [^>]*>\\s*</g>\\s*"));
+    return QString::fromUtf8(svg).remove(kEmptyGroup).toUtf8();
+}
+
 } // namespace
 
 ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
@@ -40,7 +55,15 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     setWindowTitle(QStringLiteral("Uncertainty Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kStartWidth, kStartHeight);
+    createWidgets();
+    createConnections();
+    if (owner != nullptr) {
+        owner->installEventFilter(this);
+        placeBeside(*owner);
+    }
+}
 
+void ChartWindow::createWidgets() {
     tabCharts = new QTabWidget(this);
     tabCharts->setObjectName(QStringLiteral("tabCharts"));
     m_frequency = new SweepChartView(tarvex::SweepAxis::frequency, tabCharts);
@@ -49,21 +72,29 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
     m_level->setAccessibleName(QStringLiteral("Uncertainty versus level"));
     tabCharts->addTab(m_frequency, QStringLiteral("versus &Frequency"));
     tabCharts->addTab(m_level, QStringLiteral("versus &Level"));
+    m_distribution = new DistributionView(tabCharts);
+    tabCharts->addTab(m_distribution, QStringLiteral("&Distribution"));
 
     lblChartPoint = new QLabel(this);
     lblChartPoint->setObjectName(QStringLiteral("lblChartPoint"));
-    lblChartPoint->setAccessibleName(QStringLiteral("Nearest point"));
+    lblChartPoint->setAccessibleName(QStringLiteral("Value at the marker"));
+    chkLogarithmicY = new QCheckBox(QStringLiteral("Logarithmic &y"), this);
+    chkLogarithmicY->setObjectName(QStringLiteral("chkLogarithmicY"));
+    chkLogarithmicY->setVisible(false); // on the level tab only
     cmdSaveImage = MakeButton(this, "cmdSaveImage", QStringLiteral("Save &Image…"));
     cmdSaveData = MakeButton(this, "cmdSaveData", QStringLiteral("Save &Data…"));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblChartPoint, 1);
+    bottom->addWidget(chkLogarithmicY);
     bottom->addWidget(cmdSaveImage);
     bottom->addWidget(cmdSaveData);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabCharts, 1);
     layout->addLayout(bottom);
+}
 
+void ChartWindow::createConnections() {
     connect(m_frequency, &SweepChartView::picked, this, [this](int position) {
         if (m_picks.frequencyPosition) {
             m_picks.frequencyPosition(position);
@@ -74,13 +105,37 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
             m_picks.level(level);
         }
     });
-    connect(m_frequency, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
-    connect(m_level, &SweepChartView::pointHovered, lblChartPoint, &QLabel::setText);
+    connect(tabCharts, &QTabWidget::currentChanged, this, &ChartWindow::showCurrentValue);
+    connect(tabCharts, &QTabWidget::currentChanged, this, [this] {
+        chkLogarithmicY->setVisible(currentChart() == m_level);
+        cmdSaveData->setEnabled(currentChart() != nullptr);
+    });
+    connect(chkLogarithmicY, &QCheckBox::toggled, m_level, &SweepChartView::setLogarithmicY);
     connect(cmdSaveImage, &QPushButton::clicked, this, &ChartWindow::cmdSaveImage_Click);
     connect(cmdSaveData, &QPushButton::clicked, this, &ChartWindow::cmdSaveData_Click);
-    if (owner != nullptr) {
-        owner->installEventFilter(this);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+}
+
+// Right of the main window when the screen has room for the chart there, else below it, so that the
+// chart never covers the window's inputs; moved into the screen where it would stand past its edge.
+void ChartWindow::placeBeside(const QWidget& owner) {
+    const QRect main = owner.frameGeometry();
+    const QScreen* screen = owner.screen();
+    const QRect room = screen != nullptr ? screen->availableGeometry() : QRect();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    QPoint at = main.topRight() + QPoint(1, 0);
+    if (!room.isEmpty() && at.x() + frame.width() > room.right()) {
+        at = main.bottomLeft() + QPoint(0, 1);
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - frame.width())));
     }
+    move(at);
+}
+
+// The status line names the main window's current value on the tab shown.
+void ChartWindow::showCurrentValue() {
+    const SweepChartView* chart = currentChart();
+    lblChartPoint->setText((chart != nullptr ? chart : m_frequency)->currentText());
 }
 
 // Both sweeps run on every evaluation, each over the sensor's whole range with every other input as
@@ -88,14 +143,15 @@ ChartWindow::ChartWindow(QWidget* owner, ChartPicks picks)
 void ChartWindow::follow(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& budget) {
     const QString sensor = ToQString(setup.sensor);
     const std::string separator = locale().decimalPoint().toStdString();
+    m_sensor = sensor;
     m_frequency->chart()->setTitle(sensor + QStringLiteral(" at ") +
                                    ToQString(tarvex::LevelReadout(setup.level, separator)));
     m_frequency->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::frequency), budget);
-    const QString frequency = setup.frequency > 0.0
-                                  ? ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator))
-                                  : QStringLiteral("DC");
-    m_level->chart()->setTitle(sensor + QStringLiteral(" at ") + frequency);
+    m_level->chart()->setTitle(sensor + QStringLiteral(" at ") +
+                               ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, separator)));
     m_level->plot(setup, tarvex::SweepSensorRange(setup, tarvex::SweepAxis::level), budget);
+    m_distribution->follow(setup, budget);
+    showCurrentValue();
 }
 
 // The chart closes with the window that owns it.
@@ -107,7 +163,8 @@ bool ChartWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 SweepChartView* ChartWindow::currentChart() const {
-    return tabCharts->currentIndex() == 0 ? m_frequency : m_level;
+    QWidget* shown = tabCharts->currentWidget();
+    return shown == m_frequency ? m_frequency : (shown == m_level ? m_level : nullptr);
 }
 
 // As the report is saved: QSaveFile renames its temporary file into place only when all is written, so a
@@ -127,7 +184,8 @@ bool ChartWindow::writeFile(const QString& path, const QByteArray& contents, con
 }
 
 bool ChartWindow::saveImage(const QString& path) {
-    SweepChartView* chart = currentChart();
+    QChartView* chart =
+        tabCharts->currentWidget() == m_distribution ? m_distribution->chartView() : currentChart();
     QByteArray contents;
     QBuffer buffer(&contents);
     buffer.open(QIODevice::WriteOnly);
@@ -139,6 +197,8 @@ bool ChartWindow::saveImage(const QString& path) {
         svg.setTitle(windowTitle());
         QPainter painter(&svg);
         chart->render(&painter);
+        painter.end();
+        contents = WithoutEmptyGroups(contents);
     } else {
         chart->grab().save(&buffer, "PNG"); // grab() renders at the screen's device pixel ratio
     }
@@ -146,14 +206,26 @@ bool ChartWindow::saveImage(const QString& path) {
 }
 
 bool ChartWindow::saveData(const QString& path) {
-    return writeFile(path, currentChart()->csv().toUtf8(), QStringLiteral("Data"));
+    const SweepChartView* chart = currentChart();
+    return chart != nullptr && writeFile(path, chart->csv().toUtf8(), QStringLiteral("Data"));
+}
+
+// Where a saved file is suggested: the documents folder, as for a report, with a name that says the
+// sensor and the axis ("uncertainty-TS-305-frequency.png").
+QString ChartWindow::suggestedPath(const QString& extension) const {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString axis =
+        currentChart() == m_frequency
+            ? QStringLiteral("frequency")
+            : (currentChart() == m_level ? QStringLiteral("level") : QStringLiteral("distribution"));
+    return QDir(folder).filePath(QStringLiteral("uncertainty-%1-%2.%3").arg(m_sensor, axis, extension));
 }
 
 void ChartWindow::cmdSaveImage_Click() {
     QString filter;
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Image"), QStringLiteral("uncertainty-chart.png"),
-        QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Image"), suggestedPath(QStringLiteral("png")),
+                                     QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), &filter);
     if (path.isEmpty()) {
         return;
     }
@@ -164,9 +236,9 @@ void ChartWindow::cmdSaveImage_Click() {
 }
 
 void ChartWindow::cmdSaveData_Click() {
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data"),
-                                                QStringLiteral("uncertainty-chart.csv"),
-                                                QStringLiteral("CSV file (*.csv)"));
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Data"), suggestedPath(QStringLiteral("csv")),
+                                     QStringLiteral("CSV file (*.csv)"));
     if (path.isEmpty()) {
         return;
     }

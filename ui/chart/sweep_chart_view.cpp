@@ -1,6 +1,11 @@
 #include "ui/chart/sweep_chart_view.h"
 
 #include "budget/presentation.h"
+#include "budget/value_mappings.h"
+#include "ui/chart/chart_marker.h"
+#include "ui/chart/frequency_ticks.h"
+#include "ui/chart/plot_points.h"
+#include "ui/chart/series_style.h"
 #include "ui/controls/qt_text.h"
 
 #include <QGraphicsSimpleTextItem>
@@ -12,37 +17,94 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-using tarvex::Contribution;
-using tarvex::ResultUnit;
+using tarvex::ResultKind;
 using tarvex::SweepAxis;
 
-constexpr qreal kExpandedWidth = 3.0;
-constexpr double kHeadroom = 1.08; // the highest curve stays clear of the top edge
-constexpr double kYTicks = 5.0;    // about this many steps up the y axis
+constexpr double kDimmedLegend = 0.4;       // opacity of a hidden series' legend text
+constexpr std::size_t kLevelFitOffset = 10; // dB above the sensor's lowest level (one point a dB)
+
+// The object name by which scripts and tests find a series.
+QString ObjectNameOf(const tarvex::SweepSeries& series) {
+    switch (series.kind) {
+    case ResultKind::expanded:
+        return QStringLiteral("seriesExpanded");
+    case ResultKind::combined:
+        return QStringLiteral("seriesCombined");
+    case ResultKind::systematic:
+        return QStringLiteral("seriesSystematic");
+    case ResultKind::contribution:
+        break;
+    }
+    return QStringLiteral("series_") +
+           ToQString(tarvex::kContributions[tarvex::Index(series.contribution)].keyName);
+}
 
 } // namespace
 
 SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
     : QChartView(parent)
-    , m_axis(axis) {
+    , m_axis(axis)
+    , m_marker(std::make_unique<ChartMarker>(chart()))
+    , m_ticks(std::make_unique<FrequencyTicks>(chart())) {
     setObjectName(axis == SweepAxis::frequency ? QStringLiteral("chartFrequency")
                                                : QStringLiteral("chartLevel"));
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
-    QChart* chart = this->chart();
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    setFocusPolicy(Qt::StrongFocus);
+    // A visible frame while the chart has the keyboard's focus.
+    setStyleSheet(QStringLiteral("SweepChartView { border: 2px solid transparent; }"
+                                 "SweepChartView:focus { border: 2px solid palette(highlight); }"));
+    chart()->legend()->setAlignment(Qt::AlignRight);
+    chart()->setMargins(QMargins(4, 4, 4, 4));
+    chart()->setLocalizeNumbers(true); // tick labels with the locale's decimal separator
+    createAxes();
+    m_hover = new QGraphicsSimpleTextItem(chart());
+    m_hover->setZValue(11.0);
+    m_hover->hide();
+    connect(chart(), &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
+    attachAll();
+    followPalette();
+}
 
-    if (axis == SweepAxis::frequency) {
+// Qt Charts' own dark theme under a dark palette (dark plot, light text), its light theme otherwise. A
+// theme sets every series' colour and every text's, so the pens and the chart's own labels follow it.
+void SweepChartView::followPalette() {
+    const bool dark = IsDarkPalette(palette());
+    chart()->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    m_darkPlot = dark;
+    for (qsizetype i = 0; i < m_series.size(); ++i) {
+        m_series[i]->setPen(SeriesPen(m_table.series[static_cast<std::size_t>(i)].key, dark));
+        visibilityChanged(m_series[i]);
+    }
+    const QBrush text = m_yAxis->labelsBrush();
+    m_marker->setTextBrush(text);
+    m_ticks->setTextBrush(text);
+    m_hover->setBrush(text);
+}
+
+void SweepChartView::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        followPalette();
+    }
+}
+
+// The chart deletes the y axis it shows; the other one is the view's.
+SweepChartView::~SweepChartView() {
+    delete (m_yAxis == m_linearY ? static_cast<QAbstractAxis*>(m_logY) : m_linearY);
+}
+
+void SweepChartView::createAxes() {
+    if (m_axis == SweepAxis::frequency) {
         auto* logAxis = new QLogValueAxis;
         logAxis->setBase(10.0);
-        logAxis->setLabelFormat(QStringLiteral("%g"));
+        logAxis->setLabelFormat(
+            QStringLiteral(" ")); // room for the read-out labels that FrequencyTicks draws
         logAxis->setMinorTickCount(8);
-        logAxis->setTitleText(QStringLiteral("Frequency (GHz)"));
+        logAxis->setTitleText(QStringLiteral("Frequency"));
         m_xAxis = logAxis;
     } else {
         auto* levelAxis = new QValueAxis;
@@ -54,261 +116,169 @@ SweepChartView::SweepChartView(SweepAxis axis, QWidget* parent)
         levelAxis->setTitleText(QStringLiteral("Level (dBm)"));
         m_xAxis = levelAxis;
     }
-    m_yAxis = new QValueAxis;
-    m_yAxis->setLabelFormat(QStringLiteral("%.3g"));
-    chart->addAxis(m_xAxis, Qt::AlignBottom);
-    chart->addAxis(m_yAxis, Qt::AlignLeft);
-
-    m_expanded = newSeries("seriesExpanded");
-    QPen bold = m_expanded->pen();
-    bold.setWidthF(kExpandedWidth);
-    bold.setCapStyle(Qt::FlatCap); // no blots where thousands of short segments meet
-    bold.setJoinStyle(Qt::RoundJoin);
-    m_expanded->setPen(bold);
-    m_combined = newSeries("seriesCombined");
-    m_marker = new QLineSeries;
-    m_marker->setObjectName(QStringLiteral("marker"));
-    m_marker->setPen(QPen(Qt::darkGray, 1.0, Qt::DashLine));
-
-    m_markerLabel = new QGraphicsSimpleTextItem(chart);
-    m_markerLabel->setZValue(10);
-    m_dcLabel = new QGraphicsSimpleTextItem(QStringLiteral("DC"), chart);
-    m_dcLabel->setZValue(10);
-    m_dcLabel->hide();
-    connect(chart, &QChart::plotAreaChanged, this, &SweepChartView::placeMarker);
-    attachAll();
+    m_linearY = new QValueAxis;
+    m_linearY->setLabelFormat(QStringLiteral("%.3g"));
+    m_logY = new QLogValueAxis;
+    m_logY->setBase(10.0);
+    m_logY->setLabelFormat(QStringLiteral("%g"));
+    m_logY->setMinorTickCount(8);
+    m_yAxis = m_linearY;
+    chart()->addAxis(m_xAxis, Qt::AlignBottom);
+    chart()->addAxis(m_yAxis, Qt::AlignLeft);
 }
 
-QLineSeries* SweepChartView::newSeries(const std::string& objectName) {
+// A contribution's series starts hidden, shown from its legend entry; the rows below them start shown.
+QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& data) {
     auto* series = new QLineSeries;
-    series->setObjectName(QString::fromStdString(objectName));
+    series->setObjectName(ObjectNameOf(data));
+    series->setPen(SeriesPen(data.key, m_darkPlot));
+    series->setVisible(data.kind != ResultKind::contribution);
     connect(series, &QLineSeries::visibleChanged, this, [this, series] { visibilityChanged(series); });
     return series;
 }
 
-QList<QLineSeries*> SweepChartView::dataSeries() const {
-    QList<QLineSeries*> series{m_expanded, m_combined};
-    if (m_systematic != nullptr) {
-        series.append(m_systematic);
+// Keeps the series that the new table still has (with their shown or hidden state), creates the new
+// ones and deletes those that are gone. True when the set changed.
+bool SweepChartView::syncSeries() {
+    QList<QLineSeries*> kept;
+    for (const tarvex::SweepSeries& data : m_table.series) {
+        const QString name = ObjectNameOf(data);
+        const auto found = std::ranges::find(m_series, name, &QObject::objectName);
+        kept.append(found != m_series.end() ? *found : newSeries(data));
+        kept.last()->setName(ToQString(data.caption));
     }
-    for (const Contribution key : tarvex::kTableOrder) {
-        if (QLineSeries* contribution = m_contributions[tarvex::Index(key)]) {
-            series.append(contribution);
+    if (kept == m_series) {
+        return false;
+    }
+    for (QLineSeries* gone : m_series) {
+        if (!kept.contains(gone)) {
+            chart()->removeSeries(gone);
+            delete gone;
         }
     }
-    return series;
+    m_series = kept;
+    return true;
 }
 
-// Takes a series off the chart, forgets its points, deletes it and clears the pointer to it.
-void SweepChartView::deleteSeries(QLineSeries*& series) {
-    chart()->removeSeries(series);
-    m_data.remove(series);
-    delete series;
-    series = nullptr;
-}
-
-// Creates the series of newly ticked contributions (hidden) and of the systematic error, deletes those
-// that are gone. True when the set changed.
-bool SweepChartView::syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic) {
-    bool changed = false;
-    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        QLineSeries*& series = m_contributions[i];
-        const bool wanted = setup.include[i] != 0;
-        if (wanted && series == nullptr) {
-            series = newSeries("series_" + std::string(tarvex::kContributions[i].keyName));
-            series->setVisible(false);
-            changed = true;
-        } else if (!wanted && series != nullptr) {
-            deleteSeries(series);
-            changed = true;
-        }
-    }
-    if (showSystematic && m_systematic == nullptr) {
-        m_systematic = newSeries("seriesSystematic");
-        changed = true;
-    } else if (!showSystematic && m_systematic != nullptr) {
-        deleteSeries(m_systematic);
-        changed = true;
-    }
-    return changed;
-}
-
-// Adds the series in legend order, the marker last and without legend entry. A click on a legend
-// entry shows or hides its series; the entry stays, dimmed while its series is hidden.
+// Adds the marker first, so that the curves are drawn over it, and without legend entry; then the
+// series in legend order. A click on a legend entry shows or hides its series; the entry stays, dimmed
+// while its series is hidden.
 void SweepChartView::attachAll() {
-    QChart* chart = this->chart();
-    for (QAbstractSeries* series : chart->series()) {
-        chart->removeSeries(series);
+    for (QAbstractSeries* series : chart()->series()) {
+        chart()->removeSeries(series);
     }
-    QList<QLineSeries*> all = dataSeries();
-    all.append(m_marker);
+    QList<QLineSeries*> all{m_marker->line()};
+    all.append(m_series);
     for (QLineSeries* series : all) {
         const bool visible = series->isVisible();
-        chart->addSeries(series);
+        chart()->addSeries(series);
         series->attachAxis(m_xAxis);
         series->attachAxis(m_yAxis);
-        for (QLegendMarker* marker : chart->legend()->markers(series)) {
-            if (series == m_marker) {
-                marker->setVisible(false);
-                continue;
-            }
+        series->setVisible(visible);
+        for (QLegendMarker* marker : chart()->legend()->markers(series)) {
+            marker->setVisible(series != m_marker->line());
             connect(marker, &QLegendMarker::clicked, series,
                     [series] { series->setVisible(!series->isVisible()); });
         }
-        series->setVisible(visible);
-        if (series != m_marker) {
-            visibilityChanged(series);
-        }
+    }
+    for (QLineSeries* series : m_series) {
+        visibilityChanged(series);
     }
 }
 
 // A hidden series holds no points, so that Qt Charts spends nothing on it while it is hidden; shown, it
-// gets its data back. Its legend entry stays, dimmed while it is hidden.
+// gets its points back.
 void SweepChartView::visibilityChanged(QLineSeries* series) {
     const bool visible = series->isVisible();
     for (QLegendMarker* marker : chart()->legend()->markers(series)) {
         marker->setVisible(true);
         QColor text = marker->labelBrush().color();
-        text.setAlphaF(visible ? 1.0F : 0.4F);
+        text.setAlphaF(visible ? 1.0F : static_cast<float>(kDimmedLegend));
         marker->setLabelBrush(text);
     }
     fill(series);
-    if (!m_x.empty()) {
+    if (!m_plotX.empty()) {
         rangeAxes();
     }
 }
 
+std::vector<double> SweepChartView::valuesInUnit(std::size_t column) const {
+    std::vector<double> values = m_table.series[column].values;
+    for (double& value : values) {
+        value = tarvex::ValueInUnit(value, m_table.unit);
+    }
+    return values;
+}
+
+// Puts a series' points on the chart only if they differ from those shown: every change makes Qt Charts
+// lay the series out again.
 void SweepChartView::fill(QLineSeries* series) {
-    if (!series->isVisible()) {
+    const auto column = static_cast<std::size_t>(m_series.indexOf(series));
+    if (!series->isVisible() || column >= m_table.series.size()) {
         if (series->count() > 0) {
             series->clear();
         }
         return;
     }
-    const QList<QPointF>& points = m_data[series];
-    if (series->count() != points.size() || series->points() != points) {
+    QList<QPointF> points = StepPoints(m_plotX, valuesInUnit(column));
+    if (m_logarithmicY) {
+        points.removeIf([](QPointF point) { return !(point.y() > 0.0); }); // no place on a logarithmic axis
+    }
+    if (series->points() != points) {
         series->replace(points);
     }
 }
 
-// Stores a new column of a series and puts it on the chart only if it differs from the one shown.
-void SweepChartView::setData(QLineSeries* series, QList<QPointF> points) {
-    QList<QPointF>& stored = m_data[series];
-    const bool same = stored.size() == points.size() &&
-                      std::equal(stored.begin(), stored.end(), points.begin(), [](QPointF a, QPointF b) {
-                          return a.x() == b.x() && a.y() == b.y(); // exact: the labels' numbers, unrounded
-                      });
-    if (!same) {
-        stored = std::move(points);
-        if (series->isVisible()) {
-            series->replace(stored);
-        }
+void SweepChartView::fillAll() {
+    for (QLineSeries* series : m_series) {
+        fill(series);
     }
-}
-
-// Each series is named by the caption of its result row as the main window shows it.
-void SweepChartView::nameSeries(const tarvex::MeasurementSetup& setup) {
-    m_expanded->setName(ToQString(tarvex::ExpandedCaption(setup.unit)));
-    m_combined->setName(ToQString(tarvex::kCombinedCaption));
-    if (m_systematic != nullptr) {
-        m_systematic->setName(ToQString(tarvex::SystematicCaption(setup.unit)));
-    }
-    for (std::size_t i = 0; i < tarvex::kContributionCount; ++i) {
-        if (QLineSeries* series = m_contributions[i]) {
-            const bool mismatch = i == tarvex::Index(Contribution::M);
-            series->setName(ToQString(mismatch ? tarvex::MismatchCaption(setup.mismatchMode)
-                                               : tarvex::kContributions[i].caption));
-        }
-    }
-    m_yAxis->setTitleText(setup.unit == ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
-                                                       : QStringLiteral("Uncertainty (% of power)"));
-}
-
-// A logarithmic axis has no place for 0 GHz: DC is drawn at half the lowest non-zero frequency of the
-// sweep, which is where the axis starts.
-double SweepChartView::plottedX(double x) const {
-    if (m_axis == SweepAxis::frequency && x <= 0.0) {
-        return m_plotX.size() > 1 ? m_plotX[1] / 2.0 : 1e-4;
-    }
-    return x;
 }
 
 void SweepChartView::plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
                           const tarvex::UncertaintyBudget& current) {
-    m_unit = setup.unit;
     m_decimalSeparator = locale().decimalPoint().toStdString();
-    if (syncSeries(setup, current.showSystematic)) {
+    m_table = tarvex::TabulateSweep(setup, m_axis, sweep, current.showSystematic);
+    m_plotX = PlottedX(m_table.x, m_axis == SweepAxis::frequency);
+    const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
+    m_markerX = own <= 0.0 && !m_plotX.empty() && m_axis == SweepAxis::frequency ? m_plotX.front() : own;
+    const auto atMarker = std::ranges::lower_bound(m_table.x, own);
+    m_markerIndex = static_cast<int>(
+        std::min(atMarker - m_table.x.begin(),
+                 static_cast<std::ptrdiff_t>(std::max<std::size_t>(m_table.x.size(), 1) - 1)));
+    if (syncSeries()) {
         attachAll();
     }
-    nameSeries(setup);
-
-    const std::size_t count = sweep.size();
-    m_positions.resize(count);
-    m_x.resize(count);
-    m_plotX.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        m_positions[i] = sweep[i].position;
-        m_x[i] = sweep[i].x;
-        m_plotX[i] = sweep[i].x;
+    fillAll();
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(m_linearY), static_cast<QAbstractAxis*>(m_logY)}) {
+        axis->setTitleText(setup.unit == tarvex::ResultUnit::dB ? QStringLiteral("Uncertainty (dB)")
+                                                                : QStringLiteral("Uncertainty (% of power)"));
     }
-    if (count > 0) {
-        m_plotX[0] = plottedX(m_x[0]);
-    }
-
-    // y is the unrounded number the window's label shows: dB, or in percent 100 times the fraction
-    // that its "%" pattern multiplies.
-    const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
-    const auto sized = [count] {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(count));
-        return points;
-    };
-    QList<QPointF> expanded = sized();
-    QList<QPointF> combined = sized();
-    QList<QPointF> systematic = m_systematic != nullptr ? sized() : QList<QPointF>{};
-    tarvex::PerContribution<QList<QPointF>> contributions;
-    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-        if (m_contributions[k] != nullptr) {
-            contributions[k] = sized();
-        }
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        const tarvex::ResultValues values = tarvex::ShownValues(sweep[i].budget, setup.unit);
-        const double x = m_plotX[i];
-        expanded.append({x, scale * values.MU});
-        combined.append({x, scale * values.uc});
-        if (m_systematic != nullptr) {
-            systematic.append({x, scale * values.systematicError});
-        }
-        for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-            if (m_contributions[k] != nullptr) {
-                contributions[k].append({x, scale * values.u[k]});
-            }
-        }
-    }
-    setData(m_expanded, std::move(expanded));
-    setData(m_combined, std::move(combined));
-    if (m_systematic != nullptr) {
-        setData(m_systematic, std::move(systematic));
-    }
-    for (std::size_t k = 0; k < tarvex::kContributionCount; ++k) {
-        if (m_contributions[k] != nullptr) {
-            setData(m_contributions[k], std::move(contributions[k]));
-        }
-    }
-
-    const double own = m_axis == SweepAxis::frequency ? setup.frequency : setup.level;
-    m_markerX = plottedX(own);
-    const std::string shown = tarvex::PresentBudget(current, setup.unit, m_decimalSeparator).MU;
-    m_markerLabel->setText(ToQString(tarvex::ExpandedCaption(setup.unit)) + QStringLiteral(": ") +
-                           ToQString(shown).trimmed());
-    m_dcLabel->setVisible(m_axis == SweepAxis::frequency && count > 0 && m_x[0] <= 0.0);
+    labelMarker(setup, current);
+    labelFrequencies();
+    showHover({}, {}); // a read-out of the previous sweep would be stale
     rangeAxes();
 }
 
-// x spans the sweep; y spans every visible series from 0 (or below) up to a round number, in steps
-// of 1, 2, 2.5 or 5 times a power of ten. An axis is set only when its range changes, as every change
-// makes Qt Charts recompute every series.
+// The marker's label and the status line: the expanded uncertainty as the main window's label writes it.
+void SweepChartView::labelMarker(const tarvex::MeasurementSetup& setup,
+                                 const tarvex::UncertaintyBudget& current) {
+    const QString caption = ToQString(tarvex::ExpandedCaption(setup.unit));
+    const QString shown =
+        ToQString(tarvex::PresentBudget(current, setup.unit, m_decimalSeparator).MU).trimmed();
+    const QString at = m_axis == SweepAxis::frequency
+                           ? ToQString(tarvex::FrequencyReadoutGHz(setup.frequency, m_decimalSeparator))
+                           : ToQString(tarvex::LevelReadout(setup.level, m_decimalSeparator));
+    m_marker->setLabel(caption + QStringLiteral(": ") + shown);
+    m_currentText = caption + QStringLiteral(": ") + at + QStringLiteral(", ") + shown;
+    describe(at, shown);
+    const bool zeroShown = m_axis == SweepAxis::frequency && !m_table.x.empty() && m_table.x.front() <= 0.0;
+    m_marker->setZeroLabel(ToQString(tarvex::FrequencyReadoutGHz(0.0, m_decimalSeparator)), zeroShown);
+}
+
+// x spans the sweep; y spans every visible series from 0 (or below). An axis is set only when its range
+// changes, as every change makes Qt Charts recompute every series.
 void SweepChartView::rangeAxes() {
     if (m_plotX.empty()) {
         return;
@@ -319,47 +289,88 @@ void SweepChartView::rangeAxes() {
         m_xRange = {left, right};
         m_xAxis->setRange(left, right);
     }
-    double low = 0.0;
-    double high = 0.0;
-    for (const QLineSeries* series : dataSeries()) {
-        if (!series->isVisible()) {
-            continue;
-        }
-        for (const QPointF& point : m_data[series]) {
-            low = std::min(low, point.y());
-            high = std::max(high, point.y());
-        }
-    }
-    const double span = high > low ? (high - low) * kHeadroom : 1.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(span / kYTicks)));
-    double step = magnitude * 5.0;
-    for (const double factor : {1.0, 2.0, 2.5, 5.0}) {
-        if (magnitude * factor * kYTicks >= span) {
-            step = magnitude * factor;
-            break;
-        }
-    }
-    const double bottom = std::floor(low / step) * step;
-    const double top = std::max(bottom + step, std::ceil((low + span) / step) * step);
-    if (m_yRange != std::pair{bottom, top}) {
-        m_yRange = {bottom, top};
-        m_yAxis->setTickCount(static_cast<int>(std::lround((top - bottom) / step)) + 1);
-        m_yAxis->setRange(bottom, top);
-    }
+    rangeY();
     placeMarker();
 }
 
-void SweepChartView::placeMarker() {
-    if (m_plotX.empty()) {
+// y spans every shown series: from 0 (or below) to a round number, or on a logarithmic axis the decades
+// around their positive values.
+void SweepChartView::rangeY() {
+    std::vector<const std::vector<double>*> shown;
+    for (qsizetype i = 0; i < m_series.size(); ++i) {
+        if (m_series[i]->isVisible()) {
+            shown.push_back(&m_table.series[static_cast<std::size_t>(i)].values);
+        }
+    }
+    const auto inUnit = [this](double value) { return tarvex::ValueInUnit(value, m_table.unit); };
+    AxisRange range;
+    if (m_logarithmicY) {
+        range = DecadeRange(inUnit(LowestPositive(shown)), inUnit(SpanOf(shown).highest));
+    } else {
+        // Over level the lowest levels' noise would squeeze the useful range into the bottom pixels:
+        // the range fits the values from the sensor's lowest level + 10 dB upwards.
+        const ValueSpan span = SpanOf(shown, m_axis == SweepAxis::level ? kLevelFitOffset : 0);
+        range = RoundedRange(inUnit(span.lowest), inUnit(span.highest));
+    }
+    if (m_yRange != range) {
+        m_yRange = range;
+        if (!m_logarithmicY) {
+            m_linearY->setTickCount(range.tickCount);
+        }
+        m_yAxis->setRange(range.bottom, range.top);
+    }
+}
+
+// A logarithmic y axis shows the whole range of the level tab, down to the lowest level's values.
+void SweepChartView::setLogarithmicY(bool logarithmic) {
+    if (logarithmic == m_logarithmicY) {
         return;
     }
-    m_marker->replace(QList<QPointF>{{m_markerX, m_yAxis->min()}, {m_markerX, m_yAxis->max()}});
-    const QRectF area = chart()->plotArea();
-    const QPointF top = chart()->mapToPosition(QPointF(m_markerX, m_yAxis->max()), m_expanded);
-    const QRectF label = m_markerLabel->boundingRect();
-    const qreal left =
-        top.x() + 4.0 + label.width() <= area.right() ? top.x() + 4.0 : top.x() - 4.0 - label.width();
-    m_markerLabel->setPos(left, top.y() + 2.0);
-    const QPointF dc = chart()->mapToPosition(QPointF(m_plotX.front(), m_yAxis->min()), m_expanded);
-    m_dcLabel->setPos(dc.x() + 3.0, dc.y() - m_dcLabel->boundingRect().height() - 2.0);
+    m_logarithmicY = logarithmic;
+    QAbstractAxis* next = logarithmic ? static_cast<QAbstractAxis*>(m_logY) : m_linearY;
+    QList<QLineSeries*> all{m_marker->line()};
+    all.append(m_series);
+    for (QLineSeries* series : all) {
+        series->detachAxis(m_yAxis);
+    }
+    chart()->removeAxis(m_yAxis);
+    chart()->addAxis(next, Qt::AlignLeft);
+    m_yAxis = next;
+    for (QLineSeries* series : all) {
+        series->attachAxis(m_yAxis);
+    }
+    m_yRange = {0.0, 0.0, 0};
+    fillAll();
+    rangeAxes();
+}
+
+void SweepChartView::placeMarker() {
+    if (m_plotX.empty() || (m_logarithmicY && !(m_yRange.bottom > 0.0))) {
+        return;
+    }
+    m_marker->place(m_markerX, m_yRange.bottom, m_yRange.top, m_plotX.front());
+    if (m_axis == SweepAxis::frequency) {
+        const double bottom = m_yRange.bottom;
+        m_ticks->place(
+            [this, bottom](double x) {
+                return chart()->mapToPosition(QPointF(x, bottom), m_marker->line()).x();
+            },
+            chart()->plotArea().bottom());
+    }
+}
+
+// The frequency axis names the decades and the band's ends as the window's read-outs write them.
+void SweepChartView::labelFrequencies() {
+    if (m_axis != SweepAxis::frequency || m_table.x.empty()) {
+        return;
+    }
+    const double lowest = m_table.x.front() > 0.0 || m_table.x.size() < 2 ? m_table.x.front() : m_table.x[1];
+    chart()->setLocale(locale());
+    m_ticks->setTicks(FrequencyTickValues(lowest, m_table.x.back()), [this](double x) {
+        return ToQString(tarvex::FrequencyReadoutGHz(x, m_decimalSeparator));
+    });
+}
+
+QString SweepChartView::csv() const {
+    return ToQString(tarvex::SweepCsv(m_table));
 }

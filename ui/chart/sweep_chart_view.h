@@ -1,21 +1,23 @@
 #pragma once
 
-#include "budget/contribution.h"
 #include "budget/measurement_setup.h"
 #include "budget/sweep.h"
+#include "budget/sweep_series.h"
 #include "budget/uncertainty_budget.h"
+#include "ui/chart/axis_range.h"
 
 #include <QChartView>
-#include <QHash>
 #include <QList>
-#include <QPointF>
+#include <QString>
 
-#include <string>
-#include <utility>
+#include <memory>
 #include <vector>
 
+class ChartMarker;
+class FrequencyTicks;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
+class QLogValueAxis;
 class QValueAxis;
 
 // One chart of the budget over one input, in the unit the main window shows: the expanded uncertainty
@@ -28,63 +30,86 @@ class SweepChartView : public QChartView {
 
 public:
     explicit SweepChartView(tarvex::SweepAxis axis, QWidget* parent = nullptr);
+    ~SweepChartView() override;
+    SweepChartView(const SweepChartView&) = delete;
+    SweepChartView& operator=(const SweepChartView&) = delete;
 
     // Replaces every series by the sweep of setup; current is the budget of setup itself, at the marker.
     void plot(const tarvex::MeasurementSetup& setup, const std::vector<tarvex::SweepPoint>& sweep,
               const tarvex::UncertaintyBudget& current);
 
-    // The plotted data as CSV: x (GHz, 0 for DC, or dBm), then one column per series, "." decimals.
+    // The y axis logarithmic (the whole range) or linear (the default).
+    void setLogarithmicY(bool logarithmic);
+    bool logarithmicY() const { return m_logarithmicY; }
+
+    // What is plotted, every point of every series, shown or not.
+    const tarvex::SweepSeriesTable& table() const { return m_table; }
+    // The main window's current value as the status line reads it: the expanded uncertainty at the
+    // marker's position.
+    QString currentText() const { return m_currentText; }
+    // The plotted data as CSV (see tarvex::SweepCsv).
     QString csv() const;
 
 signals:
     // The position (frequency bar position or dBm) nearest to a click or drag.
     void picked(int position);
-    // The x and y of the point nearest to the mouse, as text.
+    // The series and point nearest to the mouse as text; empty when the mouse leaves the plot.
     void pointHovered(const QString& text);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // The series in legend order: expanded, combined, systematic, then the contributions as the
-    // result table lists them. Series that exist but are hidden count too.
-    QLineSeries* newSeries(const std::string& objectName);
-    void deleteSeries(QLineSeries*& series);
-    QList<QLineSeries*> dataSeries() const;
-    bool syncSeries(const tarvex::MeasurementSetup& setup, bool showSystematic);
+    void createAxes();
+    int markerTarget(int key) const;
+    void markLegendFocus();
+    void describe(const QString& markerAt, const QString& markerValue);
+    void followPalette();
+    QLineSeries* newSeries(const tarvex::SweepSeries& data);
+    bool syncSeries();
     void attachAll();
-    void nameSeries(const tarvex::MeasurementSetup& setup);
     void visibilityChanged(QLineSeries* series);
     void fill(QLineSeries* series);
-    void setData(QLineSeries* series, QList<QPointF> points);
+    void fillAll();
+    std::vector<double> valuesInUnit(std::size_t column) const;
     void rangeAxes();
+    void rangeY();
     void placeMarker();
-    double plottedX(double x) const;
+    void labelFrequencies();
+    void labelMarker(const tarvex::MeasurementSetup& setup, const tarvex::UncertaintyBudget& current);
+    QString xText(std::size_t index) const;
     int nearestIndex(QPointF chartPosition) const;
-    QString pointText(int index, const QLineSeries& series) const;
+    QString pointText(std::size_t index, std::size_t column) const;
     void pickAt(QPoint viewPosition);
     void hoverAt(QPoint viewPosition);
+    void showHover(const QString& text, QPointF at);
 
     tarvex::SweepAxis m_axis;
     QAbstractAxis* m_xAxis = nullptr;
-    QValueAxis* m_yAxis = nullptr;
-    QLineSeries* m_expanded = nullptr;
-    QLineSeries* m_combined = nullptr;
-    QLineSeries* m_systematic = nullptr;
-    tarvex::PerContribution<QLineSeries*> m_contributions{};
-    QLineSeries* m_marker = nullptr;
-    QGraphicsSimpleTextItem* m_markerLabel = nullptr;
-    QGraphicsSimpleTextItem* m_dcLabel = nullptr;
+    QAbstractAxis* m_yAxis = nullptr; // the one shown: m_linearY or m_logY
+    QValueAxis* m_linearY = nullptr;
+    QLogValueAxis* m_logY = nullptr;
+    tarvex::SweepSeriesTable m_table;
+    QList<QLineSeries*> m_series; // one per column of m_table, in its order
+    std::unique_ptr<ChartMarker> m_marker;
+    std::unique_ptr<FrequencyTicks> m_ticks;
+    QGraphicsSimpleTextItem* m_hover = nullptr;
 
-    QHash<const QLineSeries*, QList<QPointF>> m_data; // every series' points, shown or not
+    std::vector<double> m_plotX; // per point: where it is drawn
     std::pair<double, double> m_xRange{};
-    std::pair<double, double> m_yRange{};
-
-    std::vector<int> m_positions; // per point: bar position or dBm
-    std::vector<double> m_x;      // per point: GHz or dBm as evaluated (0 for DC)
-    std::vector<double> m_plotX;  // per point: where it is drawn (DC at half the lowest frequency)
+    AxisRange m_yRange{0.0, 0.0, 0};
     double m_markerX = 0.0;       // plotted
-    tarvex::ResultUnit m_unit = tarvex::ResultUnit::dB;
+    int m_markerIndex = 0;        // the point at the marker
+    qsizetype m_legendFocus = -1; // the legend entry under keyboard focus, -1 for none
+    QString m_currentText;
+    bool m_logarithmicY = false;
+    bool m_darkPlot = false;
     std::string m_decimalSeparator = ".";
 };

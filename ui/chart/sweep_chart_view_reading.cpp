@@ -1,14 +1,14 @@
-// What a user reads from and picks in a chart: the nearest point under the mouse, a click or drag
-// that moves the main window's bar, and the plotted numbers as CSV.
+// What a user reads from and picks in a chart: the nearest point under the mouse and a click or drag
+// that moves the main window's bar.
 
 #include "ui/chart/sweep_chart_view.h"
 
-#include "budget/batch_columns.h"
+#include "budget/presentation.h"
 #include "budget/value_mappings.h"
 #include "ui/controls/qt_text.h"
 
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
-#include <QLocale>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -17,28 +17,18 @@
 
 namespace {
 
-using tarvex::ResultUnit;
-using tarvex::SweepAxis;
-
-QString CsvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
+constexpr qreal kHoverOffset = 12.0; // pixels from the mouse to the hover text
 
 } // namespace
 
 // The point whose x lies nearest on screen: in decades on the frequency axis, in dB on the level axis.
 int SweepChartView::nearestIndex(QPointF chartPosition) const {
-    if (m_plotX.empty()) {
+    if (m_plotX.empty() || m_series.isEmpty()) {
         return -1;
     }
-    const double value = chart()->mapToValue(chartPosition, m_expanded).x();
+    const double value = chart()->mapToValue(chartPosition, m_series.first()).x();
     const auto distance = [this, value](double x) {
-        if (m_axis == SweepAxis::frequency) {
+        if (m_axis == tarvex::SweepAxis::frequency) {
             return value > 0.0 ? std::abs(std::log10(x) - std::log10(value)) : -std::log10(x);
         }
         return std::abs(x - value);
@@ -52,25 +42,26 @@ int SweepChartView::nearestIndex(QPointF chartPosition) const {
     return static_cast<int>(index);
 }
 
-QString SweepChartView::pointText(int index, const QLineSeries& series) const {
-    const auto i = static_cast<std::size_t>(index);
-    QString x;
-    if (m_axis == SweepAxis::level) {
-        x = ToQString(tarvex::LevelReadout(m_positions[i], m_decimalSeparator));
-    } else if (m_x[i] <= 0.0) {
-        x = QStringLiteral("DC");
-    } else {
-        x = ToQString(tarvex::FrequencyReadoutGHz(m_x[i], m_decimalSeparator));
+QString SweepChartView::xText(std::size_t index) const {
+    if (m_axis == tarvex::SweepAxis::level) {
+        return ToQString(tarvex::LevelReadout(m_table.positions[index], m_decimalSeparator));
     }
-    const QString unit = m_unit == ResultUnit::dB ? QStringLiteral(" dB") : QStringLiteral(" %");
-    return series.name() + QStringLiteral(": ") + x + QStringLiteral(", ") +
-           locale().toString(m_data.value(&series).at(index).y(), 'f', 4) + unit;
+    return ToQString(tarvex::FrequencyReadoutGHz(m_table.x[index], m_decimalSeparator));
+}
+
+// "caption: x, value" with the value as the main window's label of that row writes it.
+QString SweepChartView::pointText(std::size_t index, std::size_t column) const {
+    const tarvex::SweepSeries& series = m_table.series[column];
+    const std::string value =
+        tarvex::FormatResult(series.values[index], series.kind, m_table.unit, m_decimalSeparator);
+    return ToQString(series.caption) + QStringLiteral(": ") + xText(index) + QStringLiteral(", ") +
+           ToQString(value).trimmed();
 }
 
 void SweepChartView::pickAt(QPoint viewPosition) {
     const int index = nearestIndex(chart()->mapFromScene(mapToScene(viewPosition)));
     if (index >= 0) {
-        emit picked(m_positions[static_cast<std::size_t>(index)]);
+        emit picked(m_table.positions[static_cast<std::size_t>(index)]);
     }
 }
 
@@ -79,23 +70,44 @@ void SweepChartView::hoverAt(QPoint viewPosition) {
     const QPointF position = chart()->mapFromScene(mapToScene(viewPosition));
     const int index = nearestIndex(position);
     if (index < 0 || !chart()->plotArea().contains(position)) {
+        showHover({}, {});
         return;
     }
-    const QLineSeries* nearest = nullptr;
+    const auto i = static_cast<std::size_t>(index);
+    std::size_t nearest = m_table.series.size();
     qreal best = std::numeric_limits<qreal>::max();
-    for (const QLineSeries* series : dataSeries()) {
-        if (!series->isVisible()) {
+    for (std::size_t column = 0; column < m_table.series.size(); ++column) {
+        if (!m_series[static_cast<qsizetype>(column)]->isVisible()) {
             continue;
         }
-        const qreal y = chart()->mapToPosition(m_data.value(series).at(index), m_expanded).y();
-        if (std::abs(y - position.y()) < best) {
-            best = std::abs(y - position.y());
-            nearest = series;
+        const double y = tarvex::ValueInUnit(m_table.series[column].values[i], m_table.unit);
+        const qreal distance =
+            std::abs(chart()->mapToPosition(QPointF(m_plotX[i], y), m_series.first()).y() - position.y());
+        if (distance < best) {
+            best = distance;
+            nearest = column;
         }
     }
-    if (nearest != nullptr) {
-        emit pointHovered(pointText(index, *nearest));
+    showHover(nearest < m_table.series.size() ? pointText(i, nearest) : QString(), position);
+}
+
+// The hover text stands beside the mouse inside the plot, and goes when the mouse leaves it.
+void SweepChartView::showHover(const QString& text, QPointF at) {
+    if (text.isEmpty() && !m_hover->isVisible()) {
+        return;
     }
+    m_hover->setText(text);
+    m_hover->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
+        const QRectF area = chart()->plotArea();
+        const QRectF box = m_hover->boundingRect();
+        const qreal x = at.x() + kHoverOffset + box.width() <= area.right()
+                            ? at.x() + kHoverOffset
+                            : at.x() - kHoverOffset - box.width();
+        const qreal y = std::max(area.top(), at.y() - kHoverOffset - box.height());
+        m_hover->setPos(x, y);
+    }
+    emit pointHovered(text);
 }
 
 void SweepChartView::mousePressEvent(QMouseEvent* event) {
@@ -114,22 +126,7 @@ void SweepChartView::mouseMoveEvent(QMouseEvent* event) {
     hoverAt(event->position().toPoint());
 }
 
-QString SweepChartView::csv() const {
-    const QList<QLineSeries*> series = dataSeries();
-    QString text =
-        m_axis == SweepAxis::frequency ? QStringLiteral("Frequency (GHz)") : QStringLiteral("Level (dBm)");
-    for (const QLineSeries* column : series) {
-        text += QLatin1Char(',') + CsvField(column->name());
-    }
-    text += QLatin1Char('\n');
-    for (std::size_t i = 0; i < m_x.size(); ++i) {
-        text += ToQString(tarvex::ShortestDecimal(m_x[i]));
-        for (const QLineSeries* column : series) {
-            text +=
-                QLatin1Char(',') +
-                ToQString(tarvex::ShortestDecimal(m_data.value(column).at(static_cast<qsizetype>(i)).y()));
-        }
-        text += QLatin1Char('\n');
-    }
-    return text;
+void SweepChartView::leaveEvent(QEvent* event) {
+    QChartView::leaveEvent(event);
+    showHover({}, {});
 }

@@ -2,6 +2,7 @@
 // moving its bars from a click, and closing with it. Expected numbers come from the core's evaluation of
 // the inputs as the main window's controls show them.
 
+#include "budget/budget_description.h"
 #include "budget/inputs.h"
 #include "budget/presentation.h"
 #include "budget/uncertainty_budget.h"
@@ -10,9 +11,12 @@
 #include "ui/main/main_window.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QValueAxis>
 
@@ -30,11 +34,16 @@ QLineSeries* SeriesNamed(const QChartView& view, const QString& objectName) {
     return nullptr;
 }
 
-// The y of a series at x (the frequency in GHz or the level in dBm as plotted).
+// The y of a series at x (the frequency in GHz or the level in dBm as plotted). A series holds the ends
+// of each run of equal values, so between two of its points that are not neighbours the value stands.
 double YAt(const QLineSeries& series, double x) {
-    for (const QPointF& point : series.points()) {
-        if (qFuzzyCompare(point.x(), x)) {
-            return point.y();
+    const QList<QPointF> points = series.points();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (qFuzzyCompare(points[i].x(), x)) {
+            return points[i].y();
+        }
+        if (i > 0 && points[i - 1].x() < x && x < points[i].x() && points[i - 1].y() == points[i].y()) {
+            return points[i].y();
         }
     }
     qFatal("series %s has no point at %g", qPrintable(series.objectName()), x);
@@ -105,6 +114,27 @@ private slots:
         }
     }
 
+    // The status line names the main window's current expanded uncertainty after every change, without
+    // the mouse moving: in the window's unit, at the frequency bar's read-out, as the window's label.
+    void statusLineFollowsTheWindow_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("start") << "" << 0;
+        QTest::newRow("sensor") << "lstMeßkopf=TS-101" << 0;
+        QTest::newRow("unit") << "lstMeßkopf=TS-101;click:opt_unit_percent" << 1;
+        QTest::newRow("mismatch") << "click:opt_unit_percent;menu:mnuSensor_Match_Conservative" << 1;
+        QTest::newRow("0 kHz") << "lstMeßkopf=TS-301;vsbFrequenz=0" << 0;
+    }
+    void statusLineFollowsTheWindow() {
+        QFETCH(QString, steps);
+        QFETCH(int, unit);
+        probe().perform(steps.split(QLatin1Char(';'), Qt::SkipEmptyParts));
+        const QString expected = FromView(ExpandedCaption(static_cast<ResultUnit>(unit))) +
+                                 QStringLiteral(": ") + probe().text(QStringLiteral("lbl_Frequency")) +
+                                 QStringLiteral(", ") + probe().text(QStringLiteral("lbl_MU")).trimmed();
+        QCOMPARE(MainProbe(*m_chart).find<QLabel>(QStringLiteral("lblChartPoint")).text(), expected);
+    }
+
     // x spans the sensor's range: a sensor down to DC starts at half the lowest non-zero frequency.
     void sensorChangeRerangesAxes_data() {
         QTest::addColumn<QString>("sensor");
@@ -166,6 +196,100 @@ private slots:
         checkSeriesAtMarker(false);
     }
 
+    // The keys move the marker, and with it the main window's bar through its handler: one position, ten,
+    // or to the range's ends; Tab then Space shows the first hidden series from its legend entry.
+    void keysMoveTheBar_data() {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("move"); // positions, or -1000 / 1000 for the bar's minimum / maximum
+        QTest::newRow("Right") << "chartFrequency" << int(Qt::Key_Right) << "vsbFrequenz" << 1;
+        QTest::newRow("Page Down") << "chartFrequency" << int(Qt::Key_PageDown) << "vsbFrequenz" << -10;
+        QTest::newRow("Left on level") << "chartLevel" << int(Qt::Key_Left) << "vsbPegel" << -1;
+        QTest::newRow("Home on level") << "chartLevel" << int(Qt::Key_Home) << "vsbPegel" << -1000;
+        QTest::newRow("End") << "chartFrequency" << int(Qt::Key_End) << "vsbFrequenz" << 1000;
+    }
+    void keysMoveTheBar() {
+        QFETCH(QString, chart);
+        QFETCH(int, key);
+        QFETCH(QString, bar);
+        QFETCH(int, move);
+        probe().perform({QStringLiteral("vsbFrequenz=500"), QStringLiteral("vsbPegel=-10")});
+        auto& view = MainProbe(*m_chart).find<QChartView>(chart);
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentWidget(&view);
+        const QScrollBar& moved = probe().bar(bar);
+        const int expected =
+            move == -1000 ? moved.minimum() : (move == 1000 ? moved.maximum() : moved.value() + move);
+        QTest::keyClick(&view, static_cast<Qt::Key>(key));
+        QCOMPARE(moved.value(), expected);
+        QVERIFY(view.accessibleDescription().contains(QStringLiteral("at the marker ") +
+                                                      (bar == QLatin1String("vsbPegel")
+                                                           ? probe().text(QStringLiteral("lbl_Level"))
+                                                           : probe().text(QStringLiteral("lbl_Frequency")))));
+    }
+
+    void tabAndSpaceShowASeries() {
+        auto& view = frequencyChart();
+        view.setFocus();
+        QLineSeries* calibration = SeriesNamed(view, QStringLiteral("series_cal"));
+        QVERIFY(!calibration->isVisible());
+        for (int i = 0; i < 3; ++i) { // expanded, combined, then calibration
+            QTest::keyClick(&view, Qt::Key_Tab);
+        }
+        QTest::keyClick(&view, Qt::Key_Space);
+        QVERIFY(calibration->isVisible());
+    }
+
+    // Logarithmic y on the level tab shows the whole range, the lowest level's value included.
+    void logarithmicYShowsTheWholeLevelRange() {
+        probe().perform({QStringLiteral("lstMeßkopf=TS-101")});
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(1);
+        auto& logarithmic = MainProbe(*m_chart).find<QCheckBox>(QStringLiteral("chkLogarithmicY"));
+        QVERIFY(logarithmic.isVisible());
+        const QLineSeries* expanded = SeriesNamed(levelChart(), QStringLiteral("seriesExpanded"));
+        const double lowestLevelValue = expanded->points().first().y();
+        const auto* linear = qobject_cast<QValueAxis*>(levelChart().chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(linear->max() < lowestLevelValue); // fitted from the lowest level + 10 dB
+        logarithmic.click();
+        const auto* decades = qobject_cast<QLogValueAxis*>(levelChart().chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(decades != nullptr);
+        QVERIFY(decades->max() >= lowestLevelValue);
+        const MeasurementSetup setup = probe().setupFromControls(false);
+        QCOMPARE(YAt(*expanded, setup.level), ShownValues(EvaluateBudget(setup), setup.unit).MU);
+    }
+
+    // The Distribution tab shows the core's caption and density; with nothing ticked it says so. The Monte
+    // Carlo histogram comes from a worker; after a change of input the old one is gone at once.
+    void distributionTab() {
+        m_chart->findChild<QTabWidget*>(QStringLiteral("tabCharts"))->setCurrentIndex(2);
+        QApplication::processEvents();
+        const MeasurementSetup setup = probe().setupFromControls(false);
+        const std::optional<DescribedCoverage> coverage =
+            DescribeCoverage(setup, EvaluateBudget(setup), CoverageMethod::exact);
+        QVERIFY(coverage.has_value());
+        const auto& caption = MainProbe(*m_chart).find<QLabel>(QStringLiteral("lblDistribution"));
+        QCOMPARE(caption.text(), FromView(coverage->caption));
+        auto& view = MainProbe(*m_chart).find<QChartView>(QStringLiteral("chartDistribution"));
+        QVERIFY(SeriesNamed(view, QStringLiteral("seriesDensity"))->count() > 10);
+
+        MainProbe(*m_chart).find<QCheckBox>(QStringLiteral("chkMonteCarlo")).click();
+        const QLineSeries* histogram = SeriesNamed(view, QStringLiteral("seriesHistogram"));
+        QTRY_VERIFY_WITH_TIMEOUT(histogram->isVisible(), 20000);
+        probe().perform({QStringLiteral("vsbFrequenz=1500")});
+        QVERIFY(!histogram->isVisible()); // the old inputs' histogram is never shown with the new
+        QTRY_VERIFY_WITH_TIMEOUT(histogram->isVisible(), 20000);
+
+        QStringList untick;
+        for (const ResultRow& row : kResultRows) {
+            if (probe().ticked(row.checkBox)) {
+                untick << QStringLiteral("click:") + FromView(row.checkBox);
+            }
+        }
+        probe().perform(untick);
+        QVERIFY(caption.text().startsWith(QStringLiteral("No distribution")));
+        QCOMPARE(SeriesNamed(view, QStringLiteral("seriesDensity"))->count(), 0);
+    }
+
     // A closed chart is deleted; moving a bar afterwards reaches nothing of it, and it opens afresh.
     void closeThenMoveAndReopen() {
         m_chart->close();
@@ -194,11 +318,10 @@ private slots:
         QVERIFY(chart.saveData(directory.filePath(QStringLiteral("chart.csv"))));
         QFile data(directory.filePath(QStringLiteral("chart.csv")));
         QVERIFY(data.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(data.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(data.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 618 - 21 + 1); // header, then 0.03 ... 6 GHz
-        QCOMPARE(lines.first().section(u',', 0, 2), QStringLiteral("Frequency (GHz),") +
-                                                        FromView(ExpandedCaption(ResultUnit::dB)) + u',' +
-                                                        FromView(kCombinedCaption));
+        QCOMPARE(lines.first().section(u',', 0, 2), QStringLiteral("frequency_GHz,MU_dB,uc_dB"));
         QCOMPARE(lines.at(1).section(u',', 0, 0), QStringLiteral("0.03"));
         QCOMPARE(lines.at(1).split(u',').size(), 1 + 2 + 12); // x, expanded, combined, contributions
         for (const char* name : {"chart.png", "chart.svg"}) {
