@@ -47,7 +47,36 @@ std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContributi
     return shares;
 }
 
+// The numbers behind the texts, read back with the separator they were written with.
+template <typename Row> void ReadNumbers(std::vector<Row>& rows, std::string_view decimalSeparator) {
+    for (Row& row : rows) {
+        row.number = ReadShownNumber(row.text, decimalSeparator);
+    }
+}
+
+// The unit that the budget table's numbers share, from the first that reads as a number.
+std::string ValueUnit(const std::vector<DescribedContribution>& rows) {
+    for (const DescribedContribution& row : rows) {
+        if (row.number) {
+            return row.number->unit;
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+std::string_view IncludedText(bool included) {
+    return included ? "yes" : "no";
+}
+
+std::string CaptionWithUnit(std::string_view caption, std::string_view unit) {
+    std::string text(caption);
+    if (!unit.empty()) {
+        text.append(" (").append(unit).append(")");
+    }
+    return text;
+}
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                  std::string_view decimalSeparator) {
@@ -88,6 +117,15 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
                                               WithoutLeadingBlank(texts.systematicError)};
     }
     description.shares = VarianceShares(description.contributions, budget, decimalSeparator);
+    ReadNumbers(description.inputs, decimalSeparator);
+    ReadNumbers(description.contributions, decimalSeparator);
+    for (DescribedRow* row : {&description.combined, &description.expanded}) {
+        row->number = ReadShownNumber(row->text, decimalSeparator);
+    }
+    if (description.systematic) {
+        description.systematic->number = ReadShownNumber(description.systematic->text, decimalSeparator);
+    }
+    description.valueUnit = ValueUnit(description.contributions);
     return description;
 }
 
