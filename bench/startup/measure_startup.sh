@@ -37,10 +37,16 @@ export DISPLAY=:$(cat "$work/display")
 export QT_QPA_PLATFORM=xcb
 
 measure() { # index -> appends "ms kib" to that program's file
-    local line
-    line=$("$watch" "$settle" "${paths[$1]}" 2>/dev/null)
-    line=${line#map_ms=}
-    echo "${line/ maxrss_kib=/ }" >>"$work/${names[$1]}"
+    local line attempt
+    for attempt in 1 2 3; do # a run that failed (the display refused the connection, say) is repeated
+        if line=$("$watch" "$settle" "${paths[$1]}" 2>"$work/stderr"); then
+            line=${line#map_ms=}
+            echo "${line/ maxrss_kib=/ }" >>"$work/${names[$1]}"
+            return 0
+        fi
+        echo "${names[$1]}, attempt $attempt: $(grep -v QStandardPaths "$work/stderr")" >&2
+    done
+    return 1
 }
 for i in "${!names[@]}"; do # warm the file cache; not counted
     measure "$i"
