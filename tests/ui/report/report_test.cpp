@@ -102,7 +102,7 @@ QJsonArray HtmlTables(const QByteArray& html) {
 
 // The row of a table whose first cell reads `caption`.
 QJsonArray RowCaptioned(const QJsonArray& table, const QString& caption) {
-    for (const QJsonValue& row : table) {
+    for (const auto& row : table) {
         if (row.toArray().first().toObject()[QStringLiteral("text")].toString() == caption) {
             return row.toArray();
         }
