@@ -47,13 +47,6 @@ std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContributi
     return shares;
 }
 
-// The numbers behind the texts, read back with the separator they were written with.
-template <typename Row> void ReadNumbers(std::vector<Row>& rows, std::string_view decimalSeparator) {
-    for (Row& row : rows) {
-        row.number = ReadShownNumber(row.text, decimalSeparator);
-    }
-}
-
 // The unit that the budget table's numbers share, from the first that reads as a number.
 std::string ValueUnit(const std::vector<DescribedContribution>& rows) {
     for (const DescribedContribution& row : rows) {
@@ -62,6 +55,21 @@ std::string ValueUnit(const std::vector<DescribedContribution>& rows) {
         }
     }
     return {};
+}
+
+// The numbers behind the shown texts, read back with the separator they were written with.
+void ReadNumbers(BudgetDescription& description, std::string_view decimalSeparator) {
+    const auto read = [decimalSeparator](auto& row) {
+        row.number = ReadShownNumber(row.text, decimalSeparator);
+    };
+    std::ranges::for_each(description.inputs, read);
+    std::ranges::for_each(description.contributions, read);
+    read(description.combined);
+    read(description.expanded);
+    if (description.systematic) {
+        read(*description.systematic);
+    }
+    description.valueUnit = ValueUnit(description.contributions);
 }
 
 } // namespace
@@ -117,15 +125,7 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
                                               WithoutLeadingBlank(texts.systematicError)};
     }
     description.shares = VarianceShares(description.contributions, budget, decimalSeparator);
-    ReadNumbers(description.inputs, decimalSeparator);
-    ReadNumbers(description.contributions, decimalSeparator);
-    for (DescribedRow* row : {&description.combined, &description.expanded}) {
-        row->number = ReadShownNumber(row->text, decimalSeparator);
-    }
-    if (description.systematic) {
-        description.systematic->number = ReadShownNumber(description.systematic->text, decimalSeparator);
-    }
-    description.valueUnit = ValueUnit(description.contributions);
+    ReadNumbers(description, decimalSeparator);
     return description;
 }
 
