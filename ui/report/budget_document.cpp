@@ -4,7 +4,6 @@
 
 #include "budget/batch_columns.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -41,7 +40,7 @@ QString FormatCode(int decimals) {
 // LibreOffice reads sdval (the value) and sdnum (language en-US and format code), Excel x:num and the
 // mso-number-format style. The cell's text is the window's number, for whatever reads neither.
 QString NumberCell(const ShownNumber& number) {
-    const QString value = QString::number(number.value, 'g', QLocale::FloatingPointShortest);
+    const QString value = ToQString(tarvex::ShortestDecimal(number.value));
     const QString code = FormatCode(number.decimals);
     return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" "
                           "style='mso-number-format:\"%3\"'>%4</td>")
