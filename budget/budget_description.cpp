@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 namespace tarvex {
 namespace {
@@ -57,12 +58,16 @@ std::string ValueUnit(const std::vector<DescribedContribution>& rows) {
     return {};
 }
 
+// The inputs that are list entries, first in the description: sensor, basic unit and resolution. They stay
+// texts in every language, the resolution "0.01 dB" too, which names an entry of its list.
+constexpr std::size_t kListEntries = 3;
+
 // The numbers behind the shown texts, read back with the separator they were written with.
 void ReadNumbers(BudgetDescription& description, std::string_view decimalSeparator) {
     const auto read = [decimalSeparator](auto& row) {
         row.number = ReadShownNumber(row.text, decimalSeparator);
     };
-    std::ranges::for_each(description.inputs, read);
+    std::ranges::for_each(description.inputs | std::views::drop(kListEntries), read);
     std::ranges::for_each(description.contributions, read);
     read(description.combined);
     read(description.expanded);

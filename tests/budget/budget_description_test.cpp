@@ -31,7 +31,7 @@ TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
     EXPECT_EQ(d.systematic->caption, "Systematic Error of Power");
     EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
     // The numbers behind the texts, read with the decimal comma they were written with.
-    EXPECT_FALSE(d.inputs[0].number.has_value()); // TS-106
+    EXPECT_FALSE(d.inputs[0].number || d.inputs[2].number); // TS-106 and the resolution's list entry
     ASSERT_TRUE(d.inputs[3].number.has_value());
     EXPECT_EQ(d.inputs[3].number->value, 20.0);
     EXPECT_EQ(d.inputs[3].number->unit, "GHz");
