@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
 
 namespace tarvex {
 namespace {
@@ -67,7 +66,9 @@ void ReadNumbers(BudgetDescription& description, std::string_view decimalSeparat
     const auto read = [decimalSeparator](auto& row) {
         row.number = ReadShownNumber(row.text, decimalSeparator);
     };
-    std::ranges::for_each(description.inputs | std::views::drop(kListEntries), read);
+    std::vector<DescribedRow>& inputs = description.inputs;
+    std::for_each(inputs.begin() + static_cast<std::ptrdiff_t>(std::min(kListEntries, inputs.size())),
+                  inputs.end(), read);
     std::ranges::for_each(description.contributions, read);
     read(description.combined);
     read(description.expanded);
