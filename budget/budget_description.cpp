@@ -51,7 +51,50 @@ std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContributi
 constexpr std::size_t kDensityPoints = 121;
 constexpr double kDensityReachPerMU = 1.5;
 
+// The unit that the budget table's numbers share, from the first that reads as a number.
+std::string ValueUnit(const std::vector<DescribedContribution>& rows) {
+    for (const DescribedContribution& row : rows) {
+        if (row.number) {
+            return row.number->unit;
+        }
+    }
+    return {};
+}
+
+// The inputs that are list entries, first in the description: sensor, basic unit and resolution. They stay
+// texts in every language, the resolution "0.01 dB" too, which names an entry of its list.
+constexpr std::size_t kListEntries = 3;
+
+// The numbers behind the shown texts, read back with the separator they were written with.
+void ReadNumbers(BudgetDescription& description, std::string_view decimalSeparator) {
+    const auto read = [decimalSeparator](auto& row) {
+        row.number = ReadShownNumber(row.text, decimalSeparator);
+    };
+    std::vector<DescribedRow>& inputs = description.inputs;
+    std::for_each(inputs.begin() + static_cast<std::ptrdiff_t>(std::min(kListEntries, inputs.size())),
+                  inputs.end(), read);
+    std::ranges::for_each(description.contributions, read);
+    read(description.combined);
+    read(description.expanded);
+    if (description.systematic) {
+        read(*description.systematic);
+    }
+    description.valueUnit = ValueUnit(description.contributions);
+}
+
 } // namespace
+
+std::string_view IncludedText(bool included) {
+    return included ? "yes" : "no";
+}
+
+std::string CaptionWithUnit(std::string_view caption, std::string_view unit) {
+    std::string text(caption);
+    if (!unit.empty()) {
+        text.append(" (").append(unit).append(")");
+    }
+    return text;
+}
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                  std::string_view decimalSeparator) {
@@ -94,6 +137,7 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
     }
     description.shares = VarianceShares(description.contributions, budget, decimalSeparator);
     description.coverage = DescribeCoverage(setup, budget, CoverageMethod::exact, decimalSeparator);
+    ReadNumbers(description, decimalSeparator);
     return description;
 }
 

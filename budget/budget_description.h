@@ -2,6 +2,7 @@
 
 #include "budget/coverage.h"
 #include "budget/measurement_setup.h"
+#include "budget/number_format.h"
 #include "budget/program_info.h"
 #include "budget/uncertainty_budget.h"
 
@@ -12,10 +13,24 @@
 
 namespace tarvex {
 
-// One row of a described budget: a caption and the text the window shows for it.
+// The budget table's column headings, as the window and every document show them.
+inline constexpr std::string_view kInfluenceQuantityHeading = "Influence Quantity";
+inline constexpr std::string_view kStandardUncertaintyHeading = "Standard Uncertainty";
+inline constexpr std::string_view kIncludedHeading = "Included";
+
+// A contribution's inclusion as documents write it: "yes" or "no".
+std::string_view IncludedText(bool included);
+
+// A caption with the unit of its numbers in parentheses, as a heading over numbers without their unit:
+// "Standard Uncertainty (dB)", "Frequency (GHz)"; the caption alone when there is no unit.
+std::string CaptionWithUnit(std::string_view caption, std::string_view unit);
+
+// One row of a described budget: a caption, the text the window shows for it and, when that text is a
+// number with or without a unit, the number as shown.
 struct DescribedRow {
     std::string caption;
     std::string text;
+    std::optional<ShownNumber> number{};
 };
 
 // One contribution row: its caption as the window shows it (the mismatch caption carries the mode), its
@@ -25,6 +40,7 @@ struct DescribedContribution {
     std::string caption;
     std::string text;
     bool included;
+    std::optional<ShownNumber> number{};
 };
 
 // One included contribution's share of the combined variance, u²/uc²: the fraction (0 ... 1) for drawing
@@ -62,6 +78,7 @@ struct BudgetDescription {
     std::optional<DescribedRow> systematic;           // only while the window shows the systematic row
     std::vector<DescribedShare> shares;               // included contributions, largest share first
     std::optional<DescribedCoverage> coverage;        // none without a distribution (nothing ticked or all 0)
+    std::string valueUnit;                            // of every number in the budget table: dB or %
 };
 
 // DescribeBudget describes the coverage by the exact method.

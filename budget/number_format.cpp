@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
+#include <system_error>
 
 namespace tarvex {
 namespace {
@@ -136,6 +137,52 @@ std::string FormatNumber(double value, std::string_view pattern, std::string_vie
     }
     out.append(pattern.substr(field.end));
     return out;
+}
+
+namespace {
+
+std::size_t DigitRun(std::string_view text, std::size_t from) {
+    std::size_t end = from;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+        ++end;
+    }
+    return end - from;
+}
+
+} // namespace
+
+std::optional<ShownNumber> ReadShownNumber(std::string_view text, std::string_view decimalSeparator) {
+    const std::size_t sign = (!text.empty() && text.front() == '-') ? 1 : 0;
+    const std::size_t integerLength = DigitRun(text, sign);
+    if (integerLength == 0) {
+        return std::nullopt;
+    }
+    std::size_t end = sign + integerLength;
+    std::string plain(text.substr(0, end)); // with '.' as from_chars reads it
+    ShownNumber shown;
+    if (!decimalSeparator.empty() && text.substr(end, decimalSeparator.size()) == decimalSeparator) {
+        const std::size_t decimals = DigitRun(text, end + decimalSeparator.size());
+        if (decimals > 0) {
+            plain += '.';
+            plain += text.substr(end + decimalSeparator.size(), decimals);
+            end += decimalSeparator.size() + decimals;
+            shown.decimals = static_cast<int>(decimals);
+        }
+    }
+    const std::string_view rest = text.substr(end);
+    // A unit is one word after one blank, without digits: "dB", "%", "\u00b0C", "\u00b5W".
+    const bool unitFollows = rest.size() > 1 && rest.front() == ' ' &&
+                             rest.find_first_of(" 0123456789", 1) == std::string_view::npos;
+    if (!rest.empty() && !unitFollows) {
+        return std::nullopt;
+    }
+    const auto read = std::from_chars(plain.data(), plain.data() + plain.size(), shown.value);
+    if (read.ec != std::errc() || !std::isfinite(shown.value)) {
+        return std::nullopt;
+    }
+    shown.digits = std::string(text.substr(0, end));
+    shown.unit = std::string(rest.empty() ? rest : rest.substr(1));
+    return shown;
 }
 
 } // namespace tarvex

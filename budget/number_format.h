@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,19 @@ namespace tarvex {
 // zero ("0.000", never "-0.000"). Infinities and NaN take the number's place as "inf" ("-inf") and
 // "nan". A pattern without any '0' is returned as it stands.
 std::string FormatNumber(double value, std::string_view pattern, std::string_view decimalSeparator = ".");
+
+// A text as FormatNumber writes it, read back as its number and the unit after it, for documents that hand
+// a spreadsheet the number itself: "0.060 dB" is 0.06 with three decimals and the unit "dB", "-40 dBc" is
+// -40 with none, "0.079" has no unit. Shown with `decimals` places, the value reads exactly as the text.
+struct ShownNumber {
+    double value = 0.0; // the digits as written: the number rounded as shown
+    int decimals = 0;   // places after the decimal separator
+    std::string digits; // the number as written, with its decimal separator ("0,060")
+    std::string unit;   // what follows the number and one blank; empty when nothing follows
+};
+
+// None for a text that does not begin with a number ("TS-301", "infinite", "inf dB") or has more than a
+// unit after it.
+std::optional<ShownNumber> ReadShownNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 } // namespace tarvex

@@ -31,6 +31,8 @@ packages=(
   xauth
   # the report test reads the PDF's text
   poppler-utils
+  # the report test reads the clipboard's and the report's HTML with Python's HTML parser
+  python3
   # desktop entry and metainfo checks, and the Debian package (file and dpkg-dev for its dependencies,
   # lintian to check it)
   desktop-file-utils

@@ -30,6 +30,13 @@ TEST(DescribeBudget, SettingsChangeCaptionsAndRows) {
     ASSERT_TRUE(d.systematic.has_value());
     EXPECT_EQ(d.systematic->caption, "Systematic Error of Power");
     EXPECT_NE(d.combined.text.front(), ' '); // the pattern's leading blank is dropped
+    // The numbers behind the texts, read with the decimal comma they were written with.
+    EXPECT_FALSE(d.inputs[0].number || d.inputs[2].number); // TS-106 and the resolution's list entry
+    ASSERT_TRUE(d.inputs[3].number.has_value());
+    EXPECT_EQ(d.inputs[3].number->value, 20.0);
+    EXPECT_EQ(d.inputs[3].number->unit, "GHz");
+    ASSERT_TRUE(d.systematic->number.has_value());
+    EXPECT_EQ(d.valueUnit, "%");
 }
 
 // A 3-4-5 budget by hand: 0.03² and 0.04² of 0.05² are 36 % and 64 %; unticked rows have no share, the

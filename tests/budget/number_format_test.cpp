@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -45,6 +46,35 @@ TEST(FormatNumber, WritesExpectedText) {
     for (const auto& [value, pattern, separator, expected] : cases) {
         SCOPED_TRACE(testing::Message() << value << " as " << pattern);
         EXPECT_EQ(FormatNumber(value, pattern, separator), expected);
+    }
+}
+
+// A shown text read back: the digits as written, their value and the unit after one blank; anything that
+// is not a number followed by nothing or a unit reads as none.
+TEST(ReadShownNumber, ReadsNumberAndUnitOrNothing) {
+    // text, decimal separator, digits|decimals|unit or "" for none, value
+    const std::tuple<std::string_view, std::string_view, std::string, double> cases[] = {
+        {"0.060 dB", ".", "0.060|3|dB", 0.06},
+        {"1,38 %", ",", "1,38|2|%", 1.38},
+        {"-40 dBc", ".", "-40|0|dBc", -40.0},
+        {"0.079", ".", "0.079|3|", 0.079},
+        {"22 \u00b0C", ".", "22|0|\u00b0C", 22.0},
+        {"2\u066b5 mW", "\u066b", "2\u066b5|1|mW", 2.5},
+        {"7.", ".", "", 0},       // a separator without decimals is no number
+        {"0,060 dB", ".", "", 0}, // another separator than the one written with
+        {"TS-301", ".", "", 0},   // identifiers, keywords and non-finite texts stay texts
+        {"infinite", ".", "", 0},
+        {"1.0 / 2.0", ".", "", 0}, // more than a unit after the number
+        {"5  dB", ".", "", 0},
+    };
+    for (const auto& [text, separator, expected, value] : cases) {
+        SCOPED_TRACE(text);
+        const std::optional<ShownNumber> shown = ReadShownNumber(text, separator);
+        EXPECT_EQ(shown ? shown->digits + '|' + std::to_string(shown->decimals) + '|' + shown->unit : "",
+                  expected);
+        if (shown) {
+            EXPECT_EQ(shown->value, value);
+        }
     }
 }
 

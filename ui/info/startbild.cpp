@@ -36,6 +36,8 @@ Startbild::Startbild(QWidget* parent)
                    ToQString(tarvex::kProgramRevision));
     setFixedSize(kWindowSize);
     setFocusPolicy(Qt::StrongFocus); // the keys that skip the picture
+    // Decoding the picture (some 10 ms at 2x) overlaps building the main window and mapping the splash.
+    m_picture = std::async(std::launch::async, &Startbild::PictureImage, devicePixelRatioF());
     createWidgets();
 
     // Load: the main window is complete (lists filled, budget evaluated) before the splash is seen.
@@ -55,8 +57,7 @@ void Startbild::createWidgets() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(kImageRect);
-    Image1->setPixmap(Picture(devicePixelRatioF()));
-    Image1->installEventFilter(this);
+    Image1->installEventFilter(this); // its first paint takes the picture
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -66,17 +67,28 @@ void Startbild::createWidgets() {
 
 // At 1x the picture as it is; above, the 2x rendering, brought to the screen's exact device size by
 // smooth scaling so that 1.5x is as sharp as 2x. Only a screen above 1x pays for the larger picture.
-QPixmap Startbild::Picture(qreal devicePixelRatio) {
+QImage Startbild::PictureImage(qreal devicePixelRatio) {
     if (devicePixelRatio <= 1.0) {
-        return {kPicture};
+        return QImage(kPicture);
     }
-    QPixmap picture(kPicture2x);
+    QImage picture(kPicture2x);
     const QSize device = (QSizeF(kImageRect.size()) * devicePixelRatio).toSize();
     if (picture.size() != device) {
         picture = picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
+}
+
+QPixmap Startbild::Picture(qreal devicePixelRatio) {
+    return QPixmap::fromImage(PictureImage(devicePixelRatio));
+}
+
+// Waits for the decoding thread if it is not done yet; once only.
+void Startbild::takePicture() {
+    if (m_picture.valid()) {
+        Image1->setPixmap(QPixmap::fromImage(m_picture.get()));
+    }
 }
 
 // The splash takes the keyboard, so that a key can skip it as a click does.
@@ -100,6 +112,9 @@ void Startbild::keyPressEvent(QKeyEvent* event) {
 }
 
 bool Startbild::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Image1 && event->type() == QEvent::Paint) {
+        takePicture();
+    }
     // A click on the picture: the left button released over it.
     if (watched == Image1 && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -125,6 +140,7 @@ void Startbild::showMainAndUnload() {
     // The picture is not needed any more; dropping it now keeps it and the main window's first
     // paint from adding up. The main window is shown before the splash closes, so that there is a
     // window on the screen at every moment.
+    m_picture = {}; // waits for a decoding still under way
     Image1->clear();
     m_main->show();
     m_main->raise();

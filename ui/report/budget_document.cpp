@@ -1,6 +1,7 @@
 #include "ui/report/budget_document.h"
 #include "ui/controls/qt_text.h"
 #include "ui/report/density_plot.h"
+#include "ui/report/report_texts.h"
 
 #include "budget/batch_columns.h"
 
@@ -13,12 +14,10 @@ using tarvex::BudgetDescription;
 using tarvex::DescribedContribution;
 using tarvex::DescribedRow;
 using tarvex::DescribedShare;
+using tarvex::ShownNumber;
 
-constexpr const char* kBudgetHeader[] = {"Influence Quantity", "Standard Uncertainty", "Included"};
-
-QString IncludedText(bool included) {
-    return included ? QStringLiteral("yes") : QStringLiteral("no");
-}
+// The namespace of Excel's attributes (x:num), declared on the html element of both renderings.
+constexpr const char* kExcelNamespace = "xmlns:x=\"urn:schemas-microsoft-com:office:excel\"";
 
 // The rows below the contributions: combined, expanded and, while shown, systematic; then, where the
 // budget has a distribution, the coverage of ±U and the 95 % interval.
@@ -38,32 +37,54 @@ QString HtmlCell(const char* tag, const QString& text) {
     return QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), text.toHtmlEscaped());
 }
 
-QString HtmlRow(const QStringList& cells, const char* tag = "td") {
-    QString row = QStringLiteral("<tr>");
-    for (const QString& cell : cells) {
-        row += HtmlCell(tag, cell);
-    }
-    return row + QStringLiteral("</tr>\n");
+// A number format code with the shown number of decimals: "0", "0.000".
+QString FormatCode(int decimals) {
+    return decimals > 0 ? QStringLiteral("0.") + QString(decimals, QLatin1Char('0')) : QStringLiteral("0");
+}
+
+// A value cell that a spreadsheet takes as a number of its own, shown with the window's digits:
+// LibreOffice reads sdval (the value) and sdnum (language en-US and format code), Excel x:num and the
+// mso-number-format style. The cell's text is the window's number, for whatever reads neither.
+QString NumberCell(const ShownNumber& number) {
+    const QString value = ToQString(tarvex::ShortestDecimal(number.value));
+    const QString code = FormatCode(number.decimals);
+    return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" "
+                          "style='mso-number-format:\"%3\"'>%4</td>")
+        .arg(value, code, QString(code).replace(QLatin1Char('.'), QStringLiteral("\\.")),
+             ToQString(number.digits).toHtmlEscaped());
+}
+
+// A row of caption, value and, in the budget table, the included mark. A number's unit stands in the
+// caption ("Frequency (GHz)") unless it is the unit the column's heading names; a value that is no
+// number stays a text.
+QString HtmlRow(const std::string& caption, const std::string& text, const std::optional<ShownNumber>& number,
+                std::string_view columnUnit = {}, const QString& included = {}) {
+    const std::string_view unit = !number || number->unit == columnUnit ? std::string_view() : number->unit;
+    return QStringLiteral("<tr>") + HtmlCell("td", ToQString(tarvex::CaptionWithUnit(caption, unit))) +
+           (number ? NumberCell(*number) : HtmlCell("td", ToQString(text))) +
+           (included.isEmpty() ? QString() : HtmlCell("td", included)) + QStringLiteral("</tr>\n");
 }
 
 QString InputsTable(const BudgetDescription& description) {
     QString table = QStringLiteral("<table>\n");
     for (const DescribedRow& row : description.inputs) {
-        table += HtmlRow({ToQString(row.caption), ToQString(row.text)});
+        table += HtmlRow(row.caption, row.text, row.number);
     }
     return table + QStringLiteral("</table>\n");
 }
 
 QString BudgetTable(const BudgetDescription& description) {
-    QString table = QStringLiteral("<table>\n") +
-                    HtmlRow({QLatin1String(kBudgetHeader[0]), QLatin1String(kBudgetHeader[1]),
-                             QLatin1String(kBudgetHeader[2])},
-                            "th");
+    QString table = QStringLiteral("<table>\n<tr>") +
+                    HtmlCell("th", ToQString(tarvex::kInfluenceQuantityHeading)) +
+                    HtmlCell("th", ToQString(tarvex::CaptionWithUnit(tarvex::kStandardUncertaintyHeading,
+                                                                     description.valueUnit))) +
+                    HtmlCell("th", ToQString(tarvex::kIncludedHeading)) + QStringLiteral("</tr>\n");
     for (const DescribedContribution& row : description.contributions) {
-        table += HtmlRow({ToQString(row.caption), ToQString(row.text), IncludedText(row.included)});
+        table += HtmlRow(row.caption, row.text, row.number, description.valueUnit,
+                         ToQString(tarvex::IncludedText(row.included)));
     }
     for (const DescribedRow& row : ResultRows(description)) {
-        table += HtmlRow({ToQString(row.caption), ToQString(row.text)});
+        table += HtmlRow(row.caption, row.text, row.number, description.valueUnit);
     }
     return table + QStringLiteral("</table>\n");
 }
@@ -84,7 +105,7 @@ QString VarianceChartSvg(const std::vector<DescribedShare>& shares) {
     for (const DescribedShare& share : shares) {
         const double bar = share.fraction * kFullBar;
         svg += QStringLiteral("<text x=\"0\" y=\"%1\">%2</text>"
-                              "<rect x=\"%3\" y=\"%4\" width=\"%5\" height=\"%6\" fill=\"#3a6ea5\"/>"
+                              "<rect x=\"%3\" y=\"%4\" width=\"%5\" height=\"%6\" fill=\"#%9\"/>"
                               "<text x=\"%7\" y=\"%1\">%8</text>\n")
                    .arg(top + 15)
                    .arg(ToQString(share.caption).toHtmlEscaped())
@@ -93,7 +114,8 @@ QString VarianceChartSvg(const std::vector<DescribedShare>& shares) {
                    .arg(bar, 0, 'f', 1)
                    .arg(kRowHeight - 8)
                    .arg(kBarLeft + bar + 6, 0, 'f', 1)
-                   .arg(ToQString(share.text).toHtmlEscaped());
+                   .arg(ToQString(share.text).toHtmlEscaped())
+                   .arg(report_texts::kBarColour, 6, 16, QLatin1Char('0'));
         top += kRowHeight;
     }
     return svg + QStringLiteral("</svg>\n");
@@ -115,6 +137,10 @@ QString CsvLine(const std::vector<std::string>& fields) {
     return cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
+QString Heading(const char* tag, std::string_view text) {
+    return HtmlCell(tag, ToQString(text)) + QLatin1Char('\n');
+}
+
 } // namespace
 
 QString BudgetPlainText(const BudgetDescription& description) {
@@ -125,10 +151,12 @@ QString BudgetPlainText(const BudgetDescription& description) {
     for (const DescribedRow& row : description.inputs) {
         text += line({ToQString(row.caption), ToQString(row.text)});
     }
-    text += QLatin1Char('\n') + line({QLatin1String(kBudgetHeader[0]), QLatin1String(kBudgetHeader[1]),
-                                      QLatin1String(kBudgetHeader[2])});
+    text += QLatin1Char('\n') +
+            line({ToQString(tarvex::kInfluenceQuantityHeading),
+                  ToQString(tarvex::kStandardUncertaintyHeading), ToQString(tarvex::kIncludedHeading)});
     for (const DescribedContribution& row : description.contributions) {
-        text += line({ToQString(row.caption), ToQString(row.text), IncludedText(row.included)});
+        text += line(
+            {ToQString(row.caption), ToQString(row.text), ToQString(tarvex::IncludedText(row.included))});
     }
     for (const DescribedRow& row : ResultRows(description)) {
         text += line({ToQString(row.caption), ToQString(row.text)});
@@ -137,7 +165,8 @@ QString BudgetPlainText(const BudgetDescription& description) {
 }
 
 QString BudgetHtmlTables(const BudgetDescription& description) {
-    return QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n<p>") +
+    return QStringLiteral("<html %1><head><meta charset=\"utf-8\"></head><body>\n<p>")
+               .arg(QLatin1String(kExcelNamespace)) +
            ToQString(tarvex::kProgramTitle).toHtmlEscaped() + QStringLiteral("</p>\n") +
            InputsTable(description) + QStringLiteral("<br>\n") + BudgetTable(description) +
            QStringLiteral("</body></html>\n");
@@ -154,23 +183,25 @@ QByteArray ReportHtml(const BudgetDocument& document) {
     const QString title = ToQString(tarvex::kProgramTitle).toHtmlEscaped();
     const QString created = document.created.toString(Qt::ISODate);
     QString html =
-        QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>") +
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\" %1>\n<head>\n<meta charset=\"utf-8\">\n<title>")
+            .arg(QLatin1String(kExcelNamespace)) +
         title +
         QStringLiteral("</title>\n<style>\nbody { font-family: \"Liberation Sans\", Arial, sans-serif; }\n"
                        "table { border-collapse: collapse; margin-bottom: 1em; }\n"
                        "td, th { border: 1px solid #999; padding: 2px 8px; text-align: left; }\n"
+                       "td[sdval] { text-align: right; }\n"
                        "</style>\n</head>\n<body>\n<h1>") +
-        title + QStringLiteral("</h1>\n<p>Created <time datetime=\"") + created + QStringLiteral("\">") +
-        created + QStringLiteral("</time></p>\n<h2>Inputs and settings</h2>\n") +
-        InputsTable(document.description) + QStringLiteral("<h2>Uncertainty budget</h2>\n") +
+        title + QStringLiteral("</h1>\n<p>") + ToQString(report_texts::kCreated) +
+        QStringLiteral(" <time datetime=\"") + created + QStringLiteral("\">") + created +
+        QStringLiteral("</time></p>\n") + Heading("h2", report_texts::kInputsHeading) +
+        InputsTable(document.description) + Heading("h2", report_texts::kBudgetHeading) +
         BudgetTable(document.description) + QStringLiteral("<p>") +
         CoverageStatement(document.description).toHtmlEscaped() + QStringLiteral("</p>\n");
     if (document.description.coverage) {
         html += DensityPlotSvg(*document.description.coverage);
     }
     if (!document.description.shares.empty()) {
-        html += QStringLiteral("<h2>Share of the combined variance (u\u00b2/uc\u00b2)</h2>\n") +
-                VarianceChartSvg(document.description.shares);
+        html += Heading("h2", report_texts::kSharesHeading) + VarianceChartSvg(document.description.shares);
     }
     return (html + QStringLiteral("</body>\n</html>\n")).toUtf8();
 }

@@ -1,6 +1,7 @@
 #include "ui/report/report_page.h"
 #include "ui/controls/qt_text.h"
 #include "ui/report/density_plot.h"
+#include "ui/report/report_texts.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -17,7 +18,7 @@ using tarvex::DescribedContribution;
 using tarvex::DescribedRow;
 using tarvex::DescribedShare;
 
-const QColor kBarColour(0x3a, 0x6e, 0xa5);
+const QColor kBarColour = QColor::fromRgb(report_texts::kBarColour);
 const QColor kNoteColour(0x40, 0x40, 0x40);
 
 // Lays the report out from the top of the paintable area downwards, in points converted to the device's
@@ -36,13 +37,16 @@ public:
         const tarvex::BudgetDescription& description = document.description;
         line(Font(15, true), {{0.0, 1.0, ToQString(tarvex::kProgramTitle)}});
         space(3);
-        line(Font(9, false),
-             {{0.0, 1.0, QStringLiteral("Created ") + document.created.toString(Qt::ISODate)}}, kNoteColour);
+        line(
+            Font(9, false),
+            {{0.0, 1.0,
+              ToQString(report_texts::kCreated) + QLatin1Char(' ') + document.created.toString(Qt::ISODate)}},
+            kNoteColour);
         space(14);
-        heading(QStringLiteral("Inputs and settings"));
+        heading(ToQString(report_texts::kInputsHeading));
         inputs(description.inputs);
         space(14);
-        heading(QStringLiteral("Uncertainty budget"));
+        heading(ToQString(report_texts::kBudgetHeading));
         budgetTable(description);
         space(6);
         paragraph(Font(8.5, false), CoverageStatement(description));
@@ -52,7 +56,7 @@ public:
         }
         if (!description.shares.empty()) {
             space(14);
-            heading(QStringLiteral("Share of the combined variance (u\u00b2/uc\u00b2)"));
+            heading(ToQString(report_texts::kSharesHeading));
             shareBars(description.shares);
         }
     }
@@ -138,12 +142,13 @@ private:
                                      {0.55, 0.25, value, Qt::AlignRight},
                                      {0.82, 0.18, included, Qt::AlignHCenter}};
         };
-        line(Font(9.5, true), row(QStringLiteral("Influence Quantity"),
-                                  QStringLiteral("Standard Uncertainty"), QStringLiteral("Included")));
+        line(Font(9.5, true),
+             row(ToQString(tarvex::kInfluenceQuantityHeading), ToQString(tarvex::kStandardUncertaintyHeading),
+                 ToQString(tarvex::kIncludedHeading)));
         rule();
         for (const DescribedContribution& contribution : description.contributions) {
             line(Font(9.5, false), row(ToQString(contribution.caption), ToQString(contribution.text),
-                                       contribution.included ? QStringLiteral("yes") : QStringLiteral("no")));
+                                       ToQString(tarvex::IncludedText(contribution.included))));
         }
         rule();
         line(Font(9.5, false),

@@ -37,7 +37,10 @@ private slots:
         const auto* timer = FindControl<QTimer>(splash, QStringLiteral("Timer1"));
         QVERIFY(timer->isActive() && timer->isSingleShot());
         QCOMPARE(timer->interval(), 3000);
+        // The picture, decoded on a thread of its own, is there from the first paint on.
+        const QImage firstPaint = splash.grab().toImage();
         QCOMPARE(FindControl<QLabel>(splash, QStringLiteral("Image1"))->pixmap().size(), QSize(761, 600));
+        QCOMPARE(firstPaint.pixelColor(10, 10), Startbild::PictureImage(1.0).pixelColor(10, 10));
     }
 
     void handOverHappensOnce_data() {

@@ -1,7 +1,8 @@
 // Copy, save and print of the budget: the clipboard text of the start state (also the one exact check of
 // the core's description of a budget); every text of the clipboard and the PDF against the window's own
-// labels in several states and a German locale; the other formats; failed saves; the menu and context
-// menu; Ctrl+C with the focus in a list; the print preview.
+// labels in several states and a German locale; the HTML's value cells as a spreadsheet reads them; the
+// other formats; failed saves; the menu and context menu; Ctrl+C with the focus in a list; the print
+// preview.
 
 #include "tests/ui/main_window_probe.h"
 #include "ui/main/main_window.h"
@@ -11,6 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -19,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 
+#include <cmath>
 #include <memory>
 
 using tarvex::uitest::FromView;
@@ -85,6 +90,48 @@ QString PdfText(const QByteArray& pdf) {
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+// The tables of an HTML document as Python's HTML parser reads them: tables of rows of cells, each cell
+// {"tag", "text", "attrs"}.
+QJsonArray HtmlTables(const QByteArray& html) {
+    QProcess python;
+    python.start(QStringLiteral(TARVEX_PYTHON3), {QStringLiteral(TARVEX_HTML_CELLS_SCRIPT)});
+    python.write(html);
+    python.closeWriteChannel();
+    python.waitForFinished();
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+}
+
+// The row of a table whose first cell reads `caption`.
+QJsonArray RowCaptioned(const QJsonArray& table, const QString& caption) {
+    for (const auto& row : table) {
+        if (row.toArray().first().toObject()[QStringLiteral("text")].toString() == caption) {
+            return row.toArray();
+        }
+    }
+    return {};
+}
+
+// Checks a value cell against the window's label and the core's number: a spreadsheet number (the same
+// value for LibreOffice and Excel) with as many decimals as the window shows, the window's digits as the
+// cell's text, and the value that of the core rounded to those decimals.
+void CheckValueCell(const QJsonObject& cell, const QString& label, double core) {
+    const QJsonObject attrs = cell[QStringLiteral("attrs")].toObject();
+    const QString value = attrs[QStringLiteral("sdval")].toString();
+    QCOMPARE(attrs[QStringLiteral("x:num")].toString(), value);
+    QCOMPARE(cell[QStringLiteral("text")].toString(), label.trimmed().section(QLatin1Char(' '), 0, 0));
+    const QString format = attrs[QStringLiteral("sdnum")].toString().section(QLatin1Char(';'), 2);
+    const int decimals = static_cast<int>(format.section(QLatin1Char('.'), 1).size());
+    QCOMPARE(
+        attrs[QStringLiteral("style")].toString(),
+        QStringLiteral("mso-number-format:\"%1\"").arg(QString(format).replace('.', QStringLiteral("\\."))));
+    const double scale = std::pow(10.0, decimals);
+    bool isNumber = false;
+    const double shown = value.toDouble(&isNumber);
+    QVERIFY2(isNumber && std::fabs(shown * scale - std::round(shown * scale)) < 1e-6, qPrintable(value));
+    QVERIFY2(std::fabs(shown - core) <= 0.5 / scale * (1 + 1e-9),
+             qPrintable(value + " " + QString::number(core)));
+}
+
 } // namespace
 
 class ReportTest : public QObject {
@@ -101,6 +148,8 @@ private slots:
     void copyShowsTheWindow_data();
     void copyShowsTheWindow();
     void reportFormatsInGermanLocale();
+    void htmlValuesAreNumbers_data();
+    void htmlValuesAreNumbers();
     void failedSaveLeavesNoFile_data();
     void failedSaveLeavesNoFile();
     void ctrlCInList();
@@ -156,7 +205,7 @@ void ReportTest::copyStartState() {
     MainProbe(*m_window).perform({QStringLiteral("menu:mnuCopyBudget")});
     QCOMPARE(ClipboardText(), kStartText);
     const QString html = QGuiApplication::clipboard()->mimeData()->html();
-    QVERIFY(html.count(QStringLiteral("<table>")) == 2 && html.contains(QStringLiteral("<td>0.043 dB</td>")));
+    QCOMPARE(html.count(QStringLiteral("<table>")), 2);
 }
 
 // The clipboard holds every line, and the PDF every text, of the window as it stands, then the coverage.
@@ -205,7 +254,7 @@ void ReportTest::reportFormatsInGermanLocale() {
             pdf.contains(QStringLiteral("2026-03-09T14:05:07+01:00")));
     QVERIFY(pdf.contains(QStringLiteral("k = 2")) && pdf.count(QLatin1Char('\f')) == 1); // one page
     const QByteArray page = saved(QStringLiteral("r.html"));
-    QVERIFY(page.contains("<td>0,075 dB</td>") && page.contains("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    QVERIFY(page.contains(">0,075</td>") && page.contains("<svg xmlns=\"http://www.w3.org/2000/svg\""));
     QVERIFY(!page.contains(" src=") && !page.contains(" href=")); // nothing outside the file
 
     const QList<QByteArray> csv = saved(QStringLiteral("r.csv")).split('\n');
@@ -228,6 +277,51 @@ void ReportTest::reportFormatsInGermanLocale() {
     const qsizetype inputColumns = 16;
     QCOMPARE(results[1].trimmed().split(',').mid(2),
              report[1].trimmed().split(',').mid(inputColumns)); // id, unit
+}
+
+void ReportTest::htmlValuesAreNumbers_data() {
+    copyShowsTheWindow_data();
+}
+
+// The clipboard's HTML and the report page, read by an HTML parser: every value of the budget table is a
+// spreadsheet number, its unit in the column's heading; a numeric input carries its unit in its caption,
+// an identifier stays a text.
+void ReportTest::htmlValuesAreNumbers() {
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, steps);
+    recreateIn(locale);
+    const MainProbe probe(*m_window);
+    probe.perform(steps);
+    probe.perform({QStringLiteral("menu:mnuCopyBudget")});
+    const tarvex::MeasurementSetup setup = m_window->ReadSetup();
+    const tarvex::ResultValues values = tarvex::ShownValues(tarvex::EvaluateBudget(setup), setup.unit);
+    const bool percent = setup.unit == tarvex::ResultUnit::percent;
+    const double scale = percent ? 100.0 : 1.0; // a "%" pattern shows 100 times its number
+    for (const QByteArray& html :
+         {QGuiApplication::clipboard()->mimeData()->html().toUtf8(), saved(QStringLiteral("report.html"))}) {
+        const QJsonArray tables = HtmlTables(html);
+        QCOMPARE(tables.size(), 2);
+        const QJsonArray inputs = tables[0].toArray();
+        const QJsonArray budget = tables[1].toArray();
+        QCOMPARE(budget[0].toArray()[1].toObject()[QStringLiteral("text")].toString(),
+                 percent ? QStringLiteral("Standard Uncertainty (%)")
+                         : QStringLiteral("Standard Uncertainty (dB)"));
+        for (const ResultRow& row : kResultRows) {
+            const QJsonArray cells = RowCaptioned(budget, probe.text(FromView(row.captionLabel)));
+            QVERIFY2(cells.size() == 3, row.valueLabel.data());
+            CheckValueCell(cells[1].toObject(), probe.text(FromView(row.valueLabel)),
+                           scale * values.u[tarvex::Index(row.key)]);
+        }
+        CheckValueCell(RowCaptioned(budget, probe.text(QStringLiteral("lbl_MU_txt")).trimmed())[1].toObject(),
+                       probe.text(QStringLiteral("lbl_MU")), scale * values.MU);
+        CheckValueCell(RowCaptioned(budget, QStringLiteral("Combined Standard Uncertainty"))[1].toObject(),
+                       probe.text(QStringLiteral("lbl_uc")), scale * values.uc);
+        CheckValueCell(RowCaptioned(inputs, QStringLiteral("Level (dBm)"))[1].toObject(),
+                       probe.text(QStringLiteral("lbl_Level")), setup.level);
+        const QJsonObject sensor = RowCaptioned(inputs, QStringLiteral("Power Sensor"))[1].toObject();
+        QVERIFY(sensor[QStringLiteral("text")].toString() == QLatin1String("TS-301") &&
+                sensor[QStringLiteral("attrs")].toObject().isEmpty());
+    }
 }
 
 void ReportTest::failedSaveLeavesNoFile_data() {
