@@ -128,11 +128,11 @@ void SweepChartView::createAxes() {
 }
 
 // A contribution's series starts hidden, shown from its legend entry; the rows below them start shown.
-QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& data) {
+QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& sweepSeries) {
     auto* series = new QLineSeries;
-    series->setObjectName(ObjectNameOf(data));
-    series->setPen(SeriesPen(data.key, m_darkPlot));
-    series->setVisible(data.kind != ResultKind::contribution);
+    series->setObjectName(ObjectNameOf(sweepSeries));
+    series->setPen(SeriesPen(sweepSeries.key, m_darkPlot));
+    series->setVisible(sweepSeries.kind != ResultKind::contribution);
     connect(series, &QLineSeries::visibleChanged, this, [this, series] { visibilityChanged(series); });
     return series;
 }
@@ -141,11 +141,11 @@ QLineSeries* SweepChartView::newSeries(const tarvex::SweepSeries& data) {
 // ones and deletes those that are gone. True when the set changed.
 bool SweepChartView::syncSeries() {
     QList<QLineSeries*> kept;
-    for (const tarvex::SweepSeries& data : m_table.series) {
-        const QString name = ObjectNameOf(data);
+    for (const tarvex::SweepSeries& sweepSeries : m_table.series) {
+        const QString name = ObjectNameOf(sweepSeries);
         const auto found = std::ranges::find(m_series, name, &QObject::objectName);
-        kept.append(found != m_series.end() ? *found : newSeries(data));
-        kept.last()->setName(ToQString(data.caption));
+        kept.append(found != m_series.end() ? *found : newSeries(sweepSeries));
+        kept.last()->setName(ToQString(sweepSeries.caption));
     }
     if (kept == m_series) {
         return false;
