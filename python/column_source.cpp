@@ -43,6 +43,14 @@ bool IsArrayLike(py::handle value) {
 
 } // namespace
 
+void PrepareNumpy() {
+    py::array_t<double>(0);
+    py::array_t<std::int64_t>(0);
+    py::array_t<std::uint64_t>(0);
+    py::dtype("O");
+    ValueText(py::module_::import("numpy").attr("float32")(0)); // looks up numpy.floating
+}
+
 ColumnSource::ColumnSource(std::string_view column, py::handle value) {
     if (IsSingleValue(value)) {
         m_text = ValueText(value);

@@ -12,6 +12,11 @@
 
 namespace tarvex::python {
 
+// Looks up, once and with the GIL, what reading columns needs of NumPy. The module calls it when it is
+// imported: looked up first inside budgets(), by two threads at once, the lookup could deadlock (one
+// thread waiting for the other's lookup while holding the GIL that the lookup needs).
+void PrepareNumpy();
+
 // One input column of budgets(): the text of each row, read from a NumPy array, a pandas column, a list
 // or one value for all rows. Numbers and NumPy texts are read straight from the array's memory, so
 // without the GIL; a column of Python objects is turned into texts a chunk of rows at a time, with it.

@@ -2,6 +2,7 @@
 // re-exports it with its documentation and type stub.
 
 #include "python/bindings.h"
+#include "python/column_source.h"
 
 namespace py = pybind11;
 
@@ -11,6 +12,7 @@ PYBIND11_MODULE(_core, module) {
     options.disable_function_signatures();
     module.doc() = "The compiled part of tarvex_uncertainty; import tarvex_uncertainty instead.";
     module.attr("__version__") = TARVEX_VERSION;
+    tarvex::python::PrepareNumpy();
     tarvex::python::AddBudget(module);
     tarvex::python::AddBatch(module);
     tarvex::python::AddSweep(module);
