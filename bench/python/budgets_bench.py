@@ -1,0 +1,66 @@
+"""tarvex_uncertainty.budgets() on the million varied rows of cli_batch_bench, against tarvex-budget --batch
+and the bare evaluation on the same rows (as cli_batch_bench measures them). Prints medians per row.
+
+Usage: /usr/bin/python3 bench/python/budgets_bench.py BUILD_DIR   (a build with the benchmarks, e.g. build/bench)
+"""
+
+import os
+import re
+import resource
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+REPETITIONS = 5
+
+
+def per_row_ns(seconds, rows):
+    return seconds / rows * 1e9
+
+
+def time_budgets(budgets, columns, rows, **options):
+    times = []
+    for _ in range(REPETITIONS):
+        start = time.perf_counter()
+        budgets(columns, **options)
+        times.append(time.perf_counter() - start)
+    return per_row_ns(statistics.median(times), rows)
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
+    sys.path.insert(0, os.path.join(build, "python"))
+    import pandas
+    import tarvex_uncertainty as tu
+
+    bench = os.path.join(build, "bench", "cli_batch_bench")
+    with tempfile.NamedTemporaryFile(suffix=".csv") as batch:
+        subprocess.run([bench, "--write-batch"], stdout=batch, check=True)
+        texts = pandas.read_csv(batch.name, dtype=str, keep_default_na=False)
+        numbers = pandas.read_csv(batch.name, keep_default_na=False)  # numeric columns as int64/float64
+    rows = len(texts)
+    as_dict = {name: texts[name].to_numpy() for name in texts}
+    before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    results = {
+        "budgets, texts (DataFrame of str)": time_budgets(tu.budgets, texts, rows),
+        "budgets, numbers (int64/float64 columns)": time_budgets(tu.budgets, numbers, rows),
+        "budgets, dict of NumPy object arrays": time_budgets(tu.budgets, as_dict, rows),
+        "budgets, values='display'": time_budgets(tu.budgets, numbers, rows, values="display"),
+    }
+    grown = (resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before) / 1024
+
+    tool_output = subprocess.run([bench], capture_output=True, text=True, check=True).stdout
+    tool = float(re.search(r"tarvex-budget --batch .* (\d+) ns/row", tool_output).group(1))
+    bare = float(re.search(r"EvaluateBudget alone .* (\d+) ns/row", tool_output).group(1))
+    print(f"rows                                        {rows}")
+    print(f"tarvex-budget --batch                       {tool:6.0f} ns/row")
+    print(f"EvaluateBudget alone                        {bare:6.0f} ns/row")
+    for name, ns in results.items():
+        print(f"{name:44}{ns:6.0f} ns/row  {tool / ns:4.2f}x the tool's speed  {ns / bare:4.2f}x the bare cost")
+    print(f"peak memory growth over the calls           {grown:6.0f} MiB (input DataFrames read before)")
+
+
+if __name__ == "__main__":
+    main()
