@@ -1,8 +1,10 @@
 #pragma once
 
+#include "budget/input_table.h"
 #include "budget/measurement_setup.h"
 #include "budget/uncertainty_budget.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -14,12 +16,13 @@ namespace tarvex {
 // row of: the inputs, then the results. Fields are plain texts with "." as the decimal separator whatever
 // the locale; quoting them for a file is the writer's business.
 
-// Input columns, in the order a written row gives them. A reader accepts them in any order.
-inline constexpr std::array<std::string_view, 16> kBatchInputColumns{
-    "id",         "sensor",         "basic_unit", "resolution",      "frequency_ghz",
-    "level_dbm",  "return_loss_db", "filter",     "harmonic_2f_dbc", "harmonic_3f_dbc",
-    "temp_min_c", "temp_max_c",     "mismatch",   "fd_lin",          "exclude",
-    "unit"};
+// Input columns, in the order a written row gives them (that of kInputs). A reader accepts them in any
+// order.
+inline constexpr std::array<std::string_view, kInputCount> kBatchInputColumns = [] {
+    std::array<std::string_view, kInputCount> columns{};
+    std::ranges::transform(kInputs, columns.begin(), &InputInfo::column);
+    return columns;
+}();
 
 // Result columns after the id: u_<key> of the twelve contributions in evaluation order, then uc, MU,
 // systematic_error, and error (empty on success).

@@ -1,6 +1,7 @@
 #include "budget/budget_description.h"
 
 #include "budget/batch_columns.h"
+#include "budget/input_table.h"
 #include "budget/number_format.h"
 #include "budget/presentation.h"
 #include "budget/value_mappings.h"
@@ -53,24 +54,25 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
                                  std::string_view decimalSeparator) {
     const ImpedanceReadouts impedance = ImpedanceReadoutDb(setup.returnLossDb, decimalSeparator);
     BudgetDescription description;
+    const auto captionOf = [](Input input) { return std::string(InfoOf(input).caption); };
     description.inputs = {
-        {"Power Sensor", setup.sensor},
-        {"Basic Unit", setup.basicUnit},
-        {"Resolution", setup.resolution},
-        {"Frequency", FrequencyReadoutGHz(setup.frequency, decimalSeparator)},
-        {"Level", LevelReadout(setup.level, decimalSeparator)},
-        {"Power", PowerReadout(setup.level, decimalSeparator)},
-        {"Return Loss", impedance.returnLoss},
-        {"Reflection Coefficient", impedance.reflectionCoefficient},
-        {"VSWR", impedance.vswr},
-        {"Filter No.", FilterReadout(setup.filterNumber)},
-        {"Harmonics 2f", HarmonicReadout(setup.harmonic2f)},
-        {"Harmonics 3f", HarmonicReadout(setup.harmonic3f)},
-        {"Lower Temp. Limit", TemperatureReadout(setup.tempMin)},
-        {"Upper Temp. Limit", TemperatureReadout(setup.tempMax)},
+        {captionOf(Input::sensor), setup.sensor},
+        {captionOf(Input::basicUnit), setup.basicUnit},
+        {captionOf(Input::resolution), setup.resolution},
+        {captionOf(Input::frequency), FrequencyReadoutGHz(setup.frequency, decimalSeparator)},
+        {captionOf(Input::level), LevelReadout(setup.level, decimalSeparator)},
+        {std::string(kPowerCaption), PowerReadout(setup.level, decimalSeparator)},
+        {captionOf(Input::returnLoss), impedance.returnLoss},
+        {std::string(kReflectionCoefficientCaption), impedance.reflectionCoefficient},
+        {std::string(kVswrCaption), impedance.vswr},
+        {captionOf(Input::filter), FilterReadout(setup.filterNumber)},
+        {captionOf(Input::harmonic2f), HarmonicReadout(setup.harmonic2f)},
+        {captionOf(Input::harmonic3f), HarmonicReadout(setup.harmonic3f)},
+        {captionOf(Input::tempMin), TemperatureReadout(setup.tempMin)},
+        {captionOf(Input::tempMax), TemperatureReadout(setup.tempMax)},
         // The settings in the command line's keywords.
-        {"Sensor Match", std::string(MismatchKeyword(setup.mismatchMode))},
-        {"Frequency dep. Linearity Error", std::string(LinearityKeyword(setup.fdLinSystematic))},
+        {captionOf(Input::mismatch), std::string(MismatchKeyword(setup.mismatchMode))},
+        {captionOf(Input::fdLin), std::string(LinearityKeyword(setup.fdLinSystematic))},
     };
 
     const ResultTexts texts = PresentBudget(budget, setup.unit, decimalSeparator);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "budget/measurement_setup.h"
+#include "budget/program_info.h"
 #include "budget/uncertainty_budget.h"
 
 #include <optional>
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace tarvex {
-
-// The title of the program, of its main window and of every document it writes.
-inline constexpr std::string_view kProgramTitle = "Measurement Uncertainty Analysis Tarvex, Rev. 1.0";
 
 // One row of a described budget: a caption and the text the window shows for it.
 struct DescribedRow {

@@ -4,6 +4,7 @@
 #include "budget/batch_columns.h"
 #include "budget/budget_description.h"
 #include "budget/inputs.h"
+#include "budget/program_info.h"
 #include "budget/uncertainty_budget.h"
 #include "cli/batch_run.h"
 #include "cli/output_target.h"
@@ -20,7 +21,9 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -36,61 +39,45 @@ int UsageError(const std::string& message) {
     return kUsageError;
 }
 
-std::string Listed(std::span<const std::string_view> items, std::string_view separator) {
-    std::string list;
-    for (const std::string_view item : items) {
-        list.append(list.empty() ? "" : separator).append(item);
+// The items separated by commas, in lines of at most 100 characters indented by two blanks.
+std::string WrappedList(std::span<const std::string_view> items) {
+    constexpr std::size_t kWidth = 100;
+    std::string text = " ";
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = std::string(items[i]) + (i + 1 < items.size() ? "," : "");
+        if (text.size() - lineStart + 1 + item.size() > kWidth) {
+            lineStart = text.size() + 1;
+            text += "\n ";
+        }
+        text.append(" ").append(item);
     }
-    return list;
+    return text;
 }
 
-// The option descriptions, with their defaults from the window's start state.
-std::array<std::string, kSetupInputCount> OptionDescriptions() {
-    const MeasurementSetup start = StartSetup();
-    std::array<std::string_view, kContributionCount> keys{};
-    std::ranges::transform(kContributions, keys.begin(), &ContributionInfo::keyName);
-    const auto whole = [](WholeRange range) {
-        return std::to_string(range.lowest) + " ... " + std::to_string(range.highest);
-    };
-    const FixedInputLimits& fixed = kFixedInputLimits;
-    return {
-        "power sensor: " + Listed(SensorModels(), ", ") + " (default " + start.sensor + ")",
-        "basic unit: " + Listed(BasicUnitModels(), ", ") + " (default " + start.basicUnit + ")",
-        "display resolution: " + Listed(Resolutions(), ", ") + " (default " + start.resolution + ")",
-        "frequency in GHz, inside the sensor's range (default " + ShortestDecimal(start.frequency) + ")",
-        "level in whole dBm, inside the sensor's range (default " + std::to_string(start.level) + ")",
-        "source return loss in dB, " + ShortestDecimal(fixed.returnLossMinDb) + " ... " +
-            ShortestDecimal(fixed.returnLossMaxDb) + " (default " + ShortestDecimal(start.returnLossDb) + ")",
-        "filter number, " + whole(fixed.filterNumber) + " (default " + std::to_string(start.filterNumber) +
-            ")",
-        "second harmonic in dBc, " + whole(fixed.harmonicDbc) + " (default " +
-            std::to_string(start.harmonic2f) + ")",
-        "third harmonic in dBc, " + whole(fixed.harmonicDbc) + " (default " +
-            std::to_string(start.harmonic3f) + ")",
-        "lower temperature limit in degrees Celsius, " + whole(fixed.temperatureC) + " (default " +
-            std::to_string(start.tempMin) + ")",
-        "upper temperature limit in degrees Celsius, " + whole(fixed.temperatureC) + " (default " +
-            std::to_string(start.tempMax) + ")",
-        "sensor match: probable or conservative (default probable)",
-        "frequency-dependent linearity error: statistical or systematic (default statistical)",
-        "contributions left out, separated by commas: " + Listed(keys, " ") + " (default none)",
-        "results in dB or percent (default dB)",
-    };
+// An option's description: what it is, what it allows and its start value.
+std::string OptionDescription(const InputInfo& info) {
+    return std::string(info.help) + ": " + AllowedValues(info.input) + " (default " + StartValue(info.input) +
+           ")";
 }
 
-constexpr const char* kFooter = R"(Batch input (CSV): a header row naming any of the columns
-  id, sensor, basic_unit, resolution, frequency_ghz, level_dbm, return_loss_db, filter,
-  harmonic_2f_dbc, harmonic_3f_dbc, temp_min_c, temp_max_c, mismatch, fd_lin, exclude, unit
-in any order; a missing column or an empty field takes the default of the option of the same meaning.
-exclude holds contribution keys separated by blanks. The output columns below may stand in the input
-too (a saved report or an earlier output): they are worked out afresh. Any other column is an error.
-
-Output: one row per input row, in order: id (else the input line number), u_cal, u_drift, u_noise,
-u_lin, u_temp, u_GG, u_res, u_M, u_P_Coeff, u_fd_Lin, u_Harmonics2f, u_Harmonics3f, uc, MU,
-systematic_error (empty while the window hides it) and error (empty for a valid row). Exact values are
-the shortest decimals of the numbers in the row's unit; display values are the texts the window shows.
-
-Exit status: 0 when every row was valid, 1 when a row was invalid, 2 for a usage error.)";
+// The help's closing text: the batch's columns, the result columns and the exit statuses.
+std::string Footer() {
+    const std::vector<std::string> results = BatchResultColumns();
+    std::vector<std::string_view> resultNames{"id"};
+    resultNames.insert(resultNames.end(), results.begin(), results.end());
+    return "Batch input (CSV): a header row naming any of the columns\n" + WrappedList(kBatchInputColumns) +
+           "\nin any order; a missing column or an empty field takes the default of the option of the same "
+           "meaning.\nexclude holds contribution keys separated by commas or blanks. The output columns "
+           "below may stand in\nthe input too (a saved report or an earlier output): they are worked out "
+           "afresh. Any other column is an\nerror.\n\n"
+           "Output: one row per input row, in order, with the columns\n" +
+           WrappedList(resultNames) +
+           "\nid is the row's id, else its input line number; systematic_error is empty while the window "
+           "hides it;\nerror is empty for a valid row. Exact values are the shortest decimals of the numbers "
+           "in the row's\nunit; display values are the texts the window shows.\n\n"
+           "Exit status: 0 when every row was valid, 1 when a row was invalid, 2 for a usage error.";
+}
 
 struct Options {
     std::array<std::string, kSetupInputCount> setup;
@@ -151,23 +138,17 @@ int RunBatchFile(const Options& options, OutputFormat format, ValueStyle style) 
     return summary.invalidRows == 0 ? kAllValid : kSomeInvalid;
 }
 
-int Main(int argc, char** argv) {
-    CLI::App app("The measurement uncertainty budget of an RF power measurement with a Tarvex sensor, as the "
-                 "window program shows it: for one setup given as options, or for every row of a CSV batch.",
-                 "tarvex-budget");
-    app.set_version_flag("--version", "tarvex-budget " TARVEX_VERSION);
-    app.footer(kFooter);
-    Options options;
+void AddOptions(CLI::App& app, Options& options) {
+    app.set_version_flag("--version", "tarvex-budget " + std::string(kProgramVersion));
+    app.footer(Footer());
     app.add_option("--batch", options.batch, "evaluate every row of this CSV file ('-' for standard input)")
         ->type_name("FILE");
     app.add_option("--output", options.output, "write the results to this file instead of standard output")
         ->type_name("FILE");
-    const std::array<std::string, kSetupInputCount> descriptions = OptionDescriptions();
-    constexpr std::array<const char*, kSetupInputCount> kValueNames{
-        "ID", "ID", "TEXT", "GHZ", "DBM", "DB", "N", "DBC", "DBC", "C", "C", "MODE", "MODE", "KEYS", "UNIT"};
-    for (std::size_t i = 0; i < kSetupInputCount; ++i) {
-        app.add_option(std::string(OptionNames()[i]), options.setup[i], descriptions[i])
-            ->type_name(kValueNames[i]);
+    for (const InputInfo& info : kSetupInputs) {
+        app.add_option(std::string(info.option), options.setup[SetupSlot(info.input)],
+                       OptionDescription(info))
+            ->type_name(std::string(info.valueName));
     }
     app.add_option(
            "--format", options.format,
@@ -180,20 +161,14 @@ int Main(int argc, char** argv) {
                    "texts) in csv and jsonl (default exact)")
         ->transform(CLI::IsMember({"exact", "display"}, CLI::ignore_case))
         ->type_name("STYLE");
+}
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::Success& done) {
-        return app.exit(done); // --help, --version
-    } catch (const CLI::ParseError& error) {
-        return UsageError(std::string(error.what()) + "\nRun 'tarvex-budget --help' for the options.");
-    }
-
-    for (const std::string_view name : OptionNames()) {
-        if (options.batch && app.count(std::string(name)) > 0) {
-            return UsageError(std::string(name) +
-                              " cannot be combined with --batch: give it as a column of the "
-                              "batch");
+// Runs what the parsed options ask for.
+int Run(const CLI::App& app, const Options& options) {
+    for (const InputInfo& info : kSetupInputs) {
+        if (options.batch && app.count(std::string(info.option)) > 0) {
+            return UsageError(std::string(info.option) +
+                              " cannot be combined with --batch: give it as a column of the batch");
         }
     }
     const std::string formatName = options.format.value_or(options.batch ? "csv" : "text");
@@ -212,6 +187,22 @@ int Main(int argc, char** argv) {
     } catch (const OutputError& error) {
         return UsageError(error.what());
     }
+}
+
+int Main(int argc, char** argv) {
+    CLI::App app("The measurement uncertainty budget of an RF power measurement with a Tarvex sensor, as the "
+                 "window program shows it: for one setup given as options, or for every row of a CSV batch.",
+                 "tarvex-budget");
+    Options options;
+    AddOptions(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& done) {
+        return app.exit(done); // --help, --version
+    } catch (const CLI::ParseError& error) {
+        return UsageError(std::string(error.what()) + "\nRun 'tarvex-budget --help' for the options.");
+    }
+    return Run(app, options);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "cli/result_writers.h"
 
+#include "budget/csv_field.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -13,16 +15,6 @@ void Flush(std::string& line, std::FILE* out) {
     line.clear();
 }
 
-bool NeedsQuotes(std::string_view text) {
-    if (text.empty()) {
-        return false;
-    }
-    if (text.front() == ' ' || text.back() == ' ' || text.front() == '\t' || text.back() == '\t') {
-        return true;
-    }
-    return std::ranges::any_of(text, [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-}
-
 class CsvWriter final : public RowWriter {
 public:
     CsvWriter(ValueStyle style, std::FILE* out)
@@ -32,16 +24,16 @@ public:
     void Begin() override {
         m_line = "id";
         for (const std::string& column : BatchResultColumns()) {
-            m_line.append(",").append(column);
+            m_line.append(1, kCsvSeparator).append(column);
         }
-        m_line += '\n';
+        m_line += kCsvLineEnd;
         Flush(m_line, m_out);
     }
 
     void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
         Field(id);
         for (std::size_t i = 0; i < kResultCount; ++i) {
-            m_line += ',';
+            m_line += kCsvSeparator;
             if (results.empty()) {
                 continue;
             }
@@ -51,28 +43,16 @@ public:
                 Field(results[i]);
             }
         }
-        m_line += ',';
+        m_line += kCsvSeparator;
         Field(error);
-        m_line += '\n';
+        m_line += kCsvLineEnd;
         Flush(m_line, m_out);
     }
 
 private:
     static constexpr std::size_t kResultCount = kContributionCount + 3;
 
-    // Quoted when it holds a comma, quote or line break, or when a reader could drop its outer blanks
-    // (" 0.075 dB" keeps its leading blank).
-    void Field(std::string_view text) {
-        if (!NeedsQuotes(text)) {
-            m_line.append(text);
-            return;
-        }
-        m_line += '"';
-        for (const char c : text) {
-            m_line.append(c == '"' ? 2 : 1, c);
-        }
-        m_line += '"';
-    }
+    void Field(std::string_view text) { AppendCsvField(m_line, text); }
 
     ValueStyle m_style;
     std::FILE* m_out;

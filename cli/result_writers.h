@@ -23,7 +23,7 @@ public:
     virtual void Row(std::string_view id, std::span<const std::string> results, std::string_view error) = 0;
 };
 
-// CSV (header row, fields quoted only where they must be, or begin or end with a blank, LF line ends)
+// CSV (header row, fields as AppendCsvField writes them, CRLF line ends)
 // or JSON Lines with the same keys (exact values as numbers, display values as strings, empty as null).
 std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out);
 

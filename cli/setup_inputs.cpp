@@ -15,46 +15,32 @@
 namespace tarvex::cli {
 namespace {
 
-// Positions of the inputs in SetupTexts.
-enum Input : std::uint8_t {
-    kSensor,
-    kBasicUnit,
-    kResolution,
-    kFrequency,
-    kLevel,
-    kReturnLoss,
-    kFilter,
-    kHarmonic2f,
-    kHarmonic3f,
-    kTempMin,
-    kTempMax,
-    kMismatch,
-    kFdLin,
-    kExclude,
-    kUnit,
-};
-
-// Collects the problems of one setup, each as "name: message".
-class Problems {
+// The trimmed texts of one setup and the problems found in them, each as "name: message".
+class Fields {
 public:
-    Problems(const SetupInputNames& names, std::string& out)
+    Fields(const SetupTexts& texts, const SetupInputNames& names, std::string& problems)
         : m_names(names)
-        , m_out(out) {}
-
-    void Add(Input input, std::string_view message) {
-        m_out.append(m_out.empty() ? "" : "; ").append(m_names[input]).append(": ").append(message);
+        , m_problems(problems) {
+        std::ranges::transform(texts, m_texts.begin(), Trimmed);
     }
-    std::string_view Name(Input input) const { return m_names[input]; }
+
+    std::string_view Text(Input input) const { return m_texts[SetupSlot(input)]; }
+    std::string_view Name(Input input) const { return m_names[SetupSlot(input)]; }
+    void Add(Input input, std::string_view message) {
+        m_problems.append(m_problems.empty() ? "" : "; ").append(Name(input)).append(": ").append(message);
+    }
 
 private:
+    SetupTexts m_texts{};
     const SetupInputNames& m_names;
-    std::string& m_out;
+    std::string& m_problems;
 };
 
 // The value of a number text; a problem and no value when it is not a number.
-std::optional<double> ReadNumber(std::string_view text, Input input, Problems& problems) {
+std::optional<double> ReadNumber(Input input, Fields& fields) {
+    const std::string_view text = fields.Text(input);
     if (!IsDecimalNumber(text)) {
-        problems.Add(input, Quoted(text) + " is not a number");
+        fields.Add(input, Quoted(text) + " is not a number");
         return std::nullopt;
     }
     const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
@@ -64,7 +50,7 @@ std::optional<double> ReadNumber(std::string_view text, Input input, Problems& p
         value = std::strtod(std::string(digits).c_str(), nullptr); // underflow reads as (nearly) 0
     }
     if (std::isinf(value)) {
-        problems.Add(input, Quoted(text) + " is too large");
+        fields.Add(input, Quoted(text) + " is too large");
         return std::nullopt;
     }
     return value + 0.0; // -0 reads as 0
@@ -72,50 +58,73 @@ std::optional<double> ReadNumber(std::string_view text, Input input, Problems& p
 
 // The value of a number text, read as an integer when it is written as one (the common case, and a
 // cheaper read that gives the same value), else as any number.
-std::optional<double> ReadWholeOrNumber(std::string_view text, Input input, Problems& problems) {
+std::optional<double> ReadWholeOrNumber(Input input, Fields& fields) {
+    const std::string_view text = fields.Text(input);
     int whole = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
     if (error == std::errc() && end == text.data() + text.size()) {
         return whole;
     }
-    return ReadNumber(text, input, problems);
+    return ReadNumber(input, fields);
 }
 
-// Checks `value` (written as `text`) against lowest ... highest; `what` names the bound with its owner,
-// e.g. "TS-301's" + " top level " + "20" + " dBm".
-bool InRange(double value, std::string_view text, double lowest, double highest, std::string_view owner,
-             std::string_view what, std::string_view unit, Input input, Problems& problems) {
-    const auto bound = [&](std::string_view side, double limit) {
-        problems.Add(input, std::string(text) + " is " + std::string(side) + " " + std::string(owner) +
-                                (side == "above" ? " top " : " bottom ") + std::string(what) + " " +
-                                ShortestDecimal(limit) + std::string(unit));
+// The allowed range of a number and how a message names it: "TS-301's top level 20 dBm".
+struct Bounds {
+    double lowest;
+    double highest;
+    std::string_view owner; // "TS-301's", "the"
+    std::string_view what;  // "level"
+};
+
+// Checks the input's `value` against its bounds; the unit of a message is the input's own.
+bool InRange(double value, Input input, const Bounds& bounds, Fields& fields) {
+    const std::string_view unit = InfoOf(input).unit;
+    const auto outside = [&](std::string_view side, double limit) {
+        fields.Add(input, std::string(fields.Text(input)) + " is " + std::string(side) + " " +
+                              std::string(bounds.owner) + (side == "above" ? " top " : " bottom ") +
+                              std::string(bounds.what) + " " + ShortestDecimal(limit) +
+                              (unit.empty() ? "" : " ") + std::string(unit));
         return false;
     };
-    if (value > highest) {
-        return bound("above", highest);
+    if (value > bounds.highest) {
+        return outside("above", bounds.highest);
     }
-    if (value < lowest) {
-        return bound("below", lowest);
+    if (value < bounds.lowest) {
+        return outside("below", bounds.lowest);
     }
     return true;
 }
 
-// A whole number inside a range (only its form without a range); `target` keeps its value when the text
+Bounds WholeBounds(WholeRange range, std::string_view owner, std::string_view what) {
+    return {static_cast<double>(range.lowest), static_cast<double>(range.highest), owner, what};
+}
+
+// A number inside its bounds; `target` keeps its value when the text is empty or holds a problem.
+void ReadBounded(Input input, const Bounds& bounds, double& target, Fields& fields) {
+    if (fields.Text(input).empty()) {
+        return;
+    }
+    const std::optional<double> value = ReadNumber(input, fields);
+    if (value && InRange(*value, input, bounds, fields)) {
+        target = *value;
+    }
+}
+
+// A whole number inside its bounds (only its form without them); `target` keeps its value when the text
 // is empty. False when the text holds a problem.
-bool ReadWhole(std::string_view text, Input input, std::optional<WholeRange> range, std::string_view owner,
-               std::string_view what, std::string_view unit, int& target, Problems& problems) {
-    if (text.empty()) {
+bool ReadWhole(Input input, const std::optional<Bounds>& bounds, int& target, Fields& fields) {
+    if (fields.Text(input).empty()) {
         return true;
     }
-    const std::optional<double> value = ReadWholeOrNumber(text, input, problems);
+    const std::optional<double> value = ReadWholeOrNumber(input, fields);
     if (!value) {
         return false;
     }
     if (*value != std::floor(*value)) {
-        problems.Add(input, Quoted(text) + " is not a whole number");
+        fields.Add(input, Quoted(fields.Text(input)) + " is not a whole number");
         return false;
     }
-    if (!range || !InRange(*value, text, range->lowest, range->highest, owner, what, unit, input, problems)) {
+    if (!bounds || !InRange(*value, input, *bounds, fields)) {
         return false;
     }
     target = static_cast<int>(*value);
@@ -125,7 +134,7 @@ bool ReadWhole(std::string_view text, Input input, std::optional<WholeRange> ran
 // One of a fixed set of choices, exact or (keywords) in any letter case.
 std::optional<std::size_t> ReadChoice(std::string_view text, Input input,
                                       std::span<const std::string_view> choices, bool anyCase,
-                                      Problems& problems) {
+                                      Fields& fields) {
     for (std::size_t i = 0; i < choices.size(); ++i) {
         if (anyCase ? SameIgnoringCase(text, choices[i]) : text == choices[i]) {
             return i;
@@ -142,76 +151,60 @@ std::optional<std::size_t> ReadChoice(std::string_view text, Input input,
         }
         message += ")";
     }
-    problems.Add(input, message);
+    fields.Add(input, message);
     return std::nullopt;
 }
 
 // An identifier from a list: exactly as listed. Empty keeps `target`.
-void ReadIdentifier(std::string_view text, Input input, std::span<const std::string_view> choices,
-                    std::string& target, Problems& problems) {
+void ReadIdentifier(Input input, std::span<const std::string_view> choices, std::string& target,
+                    Fields& fields) {
+    const std::string_view text = fields.Text(input);
     if (text.empty()) {
         return;
     }
-    if (const auto index = ReadChoice(text, input, choices, false, problems)) {
+    if (const auto index = ReadChoice(text, input, choices, false, fields)) {
         target.assign(choices[*index]);
     }
 }
 
 // A two-way keyword setting: returns true for `second`, false for `first`, and `fallback` when empty.
-bool ReadKeyword(std::string_view text, Input input, std::string_view first, std::string_view second,
-                 bool fallback, Problems& problems) {
+bool ReadKeyword(Input input, std::string_view first, std::string_view second, bool fallback,
+                 Fields& fields) {
+    const std::string_view text = fields.Text(input);
     if (text.empty()) {
         return fallback;
     }
     const std::array<std::string_view, 2> choices{first, second};
-    const auto index = ReadChoice(text, input, choices, true, problems);
+    const auto index = ReadChoice(text, input, choices, true, fields);
     return index ? *index == 1 : fallback;
 }
 
+std::span<const std::string_view> ContributionKeys() {
+    static const std::array<std::string_view, kContributionCount> keys = [] {
+        std::array<std::string_view, kContributionCount> names{};
+        std::ranges::transform(kContributions, names.begin(), &ContributionInfo::keyName);
+        return names;
+    }();
+    return keys;
+}
+
 // Contribution keys separated by blanks or commas, in any letter case.
-void ReadExcluded(std::string_view text, PerContribution<int>& include, Problems& problems) {
-    std::array<std::string_view, kContributionCount> keys{};
-    std::ranges::transform(kContributions, keys.begin(), &ContributionInfo::keyName);
+void ReadExcluded(PerContribution<int>& include, Fields& fields) {
+    const std::string_view text = fields.Text(Input::exclude);
     constexpr std::string_view kSeparators = " \t,";
     std::size_t start = text.find_first_not_of(kSeparators);
     while (start != std::string_view::npos) {
         const std::size_t end = std::min(text.find_first_of(kSeparators, start), text.size());
-        if (const auto index = ReadChoice(text.substr(start, end - start), kExclude, keys, true, problems)) {
+        const std::string_view key = text.substr(start, end - start);
+        if (const auto index = ReadChoice(key, Input::exclude, ContributionKeys(), true, fields)) {
             include[*index] = 0;
         }
         start = text.find_first_not_of(kSeparators, end);
     }
 }
 
-} // namespace
-
-const SetupInputNames& ColumnNames() {
-    static const SetupInputNames names = [] {
-        SetupInputNames columns{};
-        std::copy(kBatchInputColumns.begin() + 1, kBatchInputColumns.end(), columns.begin());
-        return columns;
-    }();
-    return names;
-}
-
-const SetupInputNames& OptionNames() {
-    static constexpr SetupInputNames names{"--sensor",      "--basic-unit",  "--resolution", "--frequency",
-                                           "--level",       "--return-loss", "--filter",     "--harmonic-2f",
-                                           "--harmonic-3f", "--temp-min",    "--temp-max",   "--mismatch",
-                                           "--fd-lin",      "--exclude",     "--unit"};
-    return names;
-}
-
-void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
-               std::string& problems) {
-    static const MeasurementSetup start = StartSetup();
-    Problems found(names, problems);
-    SetupTexts text{};
-    std::ranges::transform(texts, text.begin(), Trimmed);
-
-    setup.sensor = start.sensor;
-    setup.basicUnit = start.basicUnit;
-    setup.resolution = start.resolution;
+// The sensor, basic unit and resolution; the sensor's limits, or none for a sensor that is not known.
+const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields) {
     // The sensors' limits, worked out once rather than for every row of a batch.
     static const std::vector<SensorInputLimits> sensorLimits = [] {
         std::vector<SensorInputLimits> limits;
@@ -220,75 +213,155 @@ void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, Measuremen
         }
         return limits;
     }();
-    static const std::size_t startSensor = static_cast<std::size_t>(
-        std::ranges::find(SensorModels(), std::string_view(start.sensor)) - SensorModels().begin());
-    std::optional<std::size_t> sensorIndex = startSensor;
-    if (!text[kSensor].empty()) {
-        sensorIndex = ReadChoice(text[kSensor], kSensor, SensorModels(), false, found);
-        if (sensorIndex) {
-            setup.sensor.assign(SensorModels()[*sensorIndex]);
+    const auto sensors = SensorModels();
+    std::optional<std::size_t> sensor = static_cast<std::size_t>(
+        std::ranges::find(sensors, std::string_view(setup.sensor)) - sensors.begin());
+    if (!fields.Text(Input::sensor).empty()) {
+        sensor = ReadChoice(fields.Text(Input::sensor), Input::sensor, sensors, false, fields);
+        if (sensor) {
+            setup.sensor.assign(sensors[*sensor]);
         }
     }
-    ReadIdentifier(text[kBasicUnit], kBasicUnit, BasicUnitModels(), setup.basicUnit, found);
-    ReadIdentifier(text[kResolution], kResolution, Resolutions(), setup.resolution, found);
+    ReadIdentifier(Input::basicUnit, BasicUnitModels(), setup.basicUnit, fields);
+    ReadIdentifier(Input::resolution, Resolutions(), setup.resolution, fields);
+    return sensor ? &sensorLimits[*sensor] : nullptr;
+}
 
-    // Frequency and level ranges belong to the sensor; with an unknown sensor only their form is checked.
-    const SensorInputLimits* limits = sensorIndex ? &sensorLimits[*sensorIndex] : nullptr;
+// Frequency and level belong to the sensor; with an unknown sensor only their form is checked.
+void ReadSensorRanges(const SensorInputLimits* limits, MeasurementSetup& setup, Fields& fields) {
     const std::string owner = setup.sensor + "'s";
-    setup.frequency = start.frequency;
-    if (!text[kFrequency].empty()) {
-        const std::optional<double> f = ReadNumber(text[kFrequency], kFrequency, found);
-        if (f && limits != nullptr &&
-            InRange(*f, text[kFrequency], limits->frequencyMinGHz, limits->frequencyMaxGHz, owner,
-                    "frequency", " GHz", kFrequency, found)) {
-            setup.frequency = *f;
+    if (limits == nullptr) {
+        if (!fields.Text(Input::frequency).empty()) {
+            ReadNumber(Input::frequency, fields);
         }
+        ReadWhole(Input::level, std::nullopt, setup.level, fields);
+        return;
     }
-    setup.level = start.level;
-    ReadWhole(text[kLevel], kLevel, limits != nullptr ? std::optional(limits->levelDbm) : std::nullopt, owner,
-              "level", " dBm", setup.level, found);
+    ReadBounded(Input::frequency, {limits->frequencyMinGHz, limits->frequencyMaxGHz, owner, "frequency"},
+                setup.frequency, fields);
+    ReadWhole(Input::level, WholeBounds(limits->levelDbm, owner, "level"), setup.level, fields);
+}
 
+// The inputs whose ranges do not depend on the sensor; the lower temperature may not exceed the upper.
+void ReadFixedRanges(MeasurementSetup& setup, Fields& fields) {
     const FixedInputLimits& fixed = kFixedInputLimits;
-    setup.returnLossDb = start.returnLossDb;
-    if (!text[kReturnLoss].empty()) {
-        const std::optional<double> rl = ReadNumber(text[kReturnLoss], kReturnLoss, found);
-        if (rl && InRange(*rl, text[kReturnLoss], fixed.returnLossMinDb, fixed.returnLossMaxDb, "the",
-                          "return loss", " dB", kReturnLoss, found)) {
-            setup.returnLossDb = *rl;
-        }
-    }
-    setup.filterNumber = start.filterNumber;
-    ReadWhole(text[kFilter], kFilter, fixed.filterNumber, "the", "filter number", "", setup.filterNumber,
-              found);
-    setup.harmonic2f = start.harmonic2f;
-    ReadWhole(text[kHarmonic2f], kHarmonic2f, fixed.harmonicDbc, "the", "harmonic level", " dBc",
-              setup.harmonic2f, found);
-    setup.harmonic3f = start.harmonic3f;
-    ReadWhole(text[kHarmonic3f], kHarmonic3f, fixed.harmonicDbc, "the", "harmonic level", " dBc",
-              setup.harmonic3f, found);
-    setup.tempMin = start.tempMin;
-    setup.tempMax = start.tempMax;
-    const bool minRead = ReadWhole(text[kTempMin], kTempMin, fixed.temperatureC, "the", "temperature",
-                                   " \u00b0C", setup.tempMin, found);
-    const bool maxRead = ReadWhole(text[kTempMax], kTempMax, fixed.temperatureC, "the", "temperature",
-                                   " \u00b0C", setup.tempMax, found);
+    ReadBounded(Input::returnLoss, {fixed.returnLossMinDb, fixed.returnLossMaxDb, "the", "return loss"},
+                setup.returnLossDb, fields);
+    ReadWhole(Input::filter, WholeBounds(fixed.filterNumber, "the", "filter number"), setup.filterNumber,
+              fields);
+    const Bounds harmonic = WholeBounds(fixed.harmonicDbc, "the", "harmonic level");
+    ReadWhole(Input::harmonic2f, harmonic, setup.harmonic2f, fields);
+    ReadWhole(Input::harmonic3f, harmonic, setup.harmonic3f, fields);
+    const Bounds temperature = WholeBounds(fixed.temperatureC, "the", "temperature");
+    const bool minRead = ReadWhole(Input::tempMin, temperature, setup.tempMin, fields);
+    const bool maxRead = ReadWhole(Input::tempMax, temperature, setup.tempMax, fields);
     if (minRead && maxRead && setup.tempMin > setup.tempMax) {
-        found.Add(kTempMin, std::to_string(setup.tempMin) + " is above " + std::string(found.Name(kTempMax)) +
-                                " " + std::to_string(setup.tempMax));
+        fields.Add(Input::tempMin, std::to_string(setup.tempMin) + " is above " +
+                                       std::string(fields.Name(Input::tempMax)) + " " +
+                                       std::to_string(setup.tempMax));
     }
+}
 
-    setup.mismatchMode = ReadKeyword(text[kMismatch], kMismatch, MismatchKeyword(MismatchMode::probable),
-                                     MismatchKeyword(MismatchMode::conservative), false, found)
-                             ? MismatchMode::conservative
-                             : MismatchMode::probable;
-    setup.fdLinSystematic = ReadKeyword(text[kFdLin], kFdLin, LinearityKeyword(false), LinearityKeyword(true),
-                                        start.fdLinSystematic, found);
-    setup.include = start.include;
-    ReadExcluded(text[kExclude], setup.include, found);
-    setup.unit = ReadKeyword(text[kUnit], kUnit, UnitKeyword(ResultUnit::dB),
-                             UnitKeyword(ResultUnit::percent), false, found)
-                     ? ResultUnit::percent
-                     : ResultUnit::dB;
+// The three settings and the excluded contributions.
+void ReadSettings(MeasurementSetup& setup, Fields& fields) {
+    const bool conservative = ReadKeyword(Input::mismatch, MismatchKeyword(MismatchMode::probable),
+                                          MismatchKeyword(MismatchMode::conservative),
+                                          setup.mismatchMode == MismatchMode::conservative, fields);
+    setup.mismatchMode = conservative ? MismatchMode::conservative : MismatchMode::probable;
+    setup.fdLinSystematic = ReadKeyword(Input::fdLin, LinearityKeyword(false), LinearityKeyword(true),
+                                        setup.fdLinSystematic, fields);
+    ReadExcluded(setup.include, fields);
+    const bool percent =
+        ReadKeyword(Input::unit, UnitKeyword(ResultUnit::dB), UnitKeyword(ResultUnit::percent),
+                    setup.unit == ResultUnit::percent, fields);
+    setup.unit = percent ? ResultUnit::percent : ResultUnit::dB;
+}
+
+SetupInputNames NamesFromTable(std::string_view InputInfo::*name) {
+    SetupInputNames names{};
+    std::ranges::transform(kSetupInputs, names.begin(), [name](const InputInfo& info) { return info.*name; });
+    return names;
+}
+
+std::string Listed(std::span<const std::string_view> items, std::string_view separator) {
+    std::string list;
+    for (const std::string_view item : items) {
+        list.append(list.empty() ? "" : separator).append(item);
+    }
+    return list;
+}
+
+std::string WholeRangeText(WholeRange range) {
+    return std::to_string(range.lowest) + " ... " + std::to_string(range.highest);
+}
+
+std::string EitherOr(std::string_view first, std::string_view second) {
+    return std::string(first) + " or " + std::string(second);
+}
+
+} // namespace
+
+const SetupInputNames& ColumnNames() {
+    static const SetupInputNames names = NamesFromTable(&InputInfo::column);
+    return names;
+}
+
+const SetupInputNames& OptionNames() {
+    static const SetupInputNames names = NamesFromTable(&InputInfo::option);
+    return names;
+}
+
+void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
+               std::string& problems) {
+    static const MeasurementSetup start = StartSetup();
+    Fields fields(texts, names, problems);
+    setup = start;
+    const SensorInputLimits* limits = ReadIdentifiers(setup, fields);
+    ReadSensorRanges(limits, setup, fields);
+    ReadFixedRanges(setup, fields);
+    ReadSettings(setup, fields);
+}
+
+std::string AllowedValues(Input input) {
+    const FixedInputLimits& fixed = kFixedInputLimits;
+    switch (input) {
+    case Input::id:
+        return "any text";
+    case Input::sensor:
+        return Listed(SensorModels(), ", ");
+    case Input::basicUnit:
+        return Listed(BasicUnitModels(), ", ");
+    case Input::resolution:
+        return Listed(Resolutions(), ", ");
+    case Input::frequency:
+    case Input::level:
+        return "inside the sensor's range";
+    case Input::returnLoss:
+        return ShortestDecimal(fixed.returnLossMinDb) + " ... " + ShortestDecimal(fixed.returnLossMaxDb);
+    case Input::filter:
+        return WholeRangeText(fixed.filterNumber);
+    case Input::harmonic2f:
+    case Input::harmonic3f:
+        return WholeRangeText(fixed.harmonicDbc);
+    case Input::tempMin:
+    case Input::tempMax:
+        return WholeRangeText(fixed.temperatureC);
+    case Input::mismatch:
+        return EitherOr(MismatchKeyword(MismatchMode::probable), MismatchKeyword(MismatchMode::conservative));
+    case Input::fdLin:
+        return EitherOr(LinearityKeyword(false), LinearityKeyword(true));
+    case Input::exclude:
+        return Listed(ContributionKeys(), " ");
+    case Input::unit:
+        return EitherOr(UnitKeyword(ResultUnit::dB), UnitKeyword(ResultUnit::percent));
+    }
+    return {};
+}
+
+std::string StartValue(Input input) {
+    static const std::vector<std::string> start = BatchInputFields(StartSetup(), "");
+    const std::string& text = start[Index(input)];
+    return text.empty() ? "none" : text;
 }
 
 } // namespace tarvex::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "budget/input_table.h"
 #include "budget/measurement_setup.h"
 
 #include <array>
@@ -9,14 +10,19 @@
 
 namespace tarvex::cli {
 
-// The inputs of one setup as texts, in the order of the batch's input columns after the id (sensor ...
-// unit). The command line's options and a batch row both fill these, each with its own names for the
-// messages: "--level" on the command line, "level_dbm" in a batch.
-inline constexpr std::size_t kSetupInputCount = 15;
+// The inputs of one setup as texts, in the order of kSetupInputs (sensor ... unit). The command line's
+// options and a batch row both fill these, each with its own names for the messages: "--level" on the
+// command line, "level_dbm" in a batch.
+inline constexpr std::size_t kSetupInputCount = kSetupInputs.size();
 using SetupTexts = std::array<std::string_view, kSetupInputCount>;
 using SetupInputNames = std::array<std::string_view, kSetupInputCount>;
 
-// The batch's column names and the command line's option names of the fifteen inputs.
+// Where an input's text stands in SetupTexts (every input but the id).
+constexpr std::size_t SetupSlot(Input input) {
+    return Index(input) - 1;
+}
+
+// The batch's column names and the command line's option names of the fifteen inputs, from kInputs.
 const SetupInputNames& ColumnNames();
 const SetupInputNames& OptionNames();
 
@@ -26,5 +32,10 @@ const SetupInputNames& OptionNames();
 // usable only when no problem was added. `setup` is overwritten, so a caller may reuse one object.
 void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
                std::string& problems);
+
+// For the command line's help: what an input allows ("0 ... 12", "probable or conservative", "inside
+// the sensor's range") and its start value as a text ("TS-301", "none" for no exclusions).
+std::string AllowedValues(Input input);
+std::string StartValue(Input input);
 
 } // namespace tarvex::cli

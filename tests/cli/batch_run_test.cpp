@@ -278,9 +278,9 @@ TEST(BatchRows, StartStateInBothRowFormats) {
     const std::string start = "id\nS\n";
     EXPECT_EQ(Evaluate(start, ValueStyle::display).written,
               "id,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
-              "u_Harmonics3f,uc,MU,systematic_error,error\n"
+              "u_Harmonics3f,uc,MU,systematic_error,error\r\n"
               "S,0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
-              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\n");
+              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\r\n");
     const std::string displayed = Evaluate(start, ValueStyle::display, OutputFormat::jsonl).written;
     EXPECT_TRUE(displayed.starts_with("{\"id\":\"S\",\"u_cal\":\"0.060 dB\",\"u_drift\":\"0.000 dB\","));
     EXPECT_TRUE(displayed.ends_with(",\"uc\":\" 0.075 dB\",\"MU\":\"0.15 dB\",\"systematic_error\":null,"

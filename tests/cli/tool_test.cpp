@@ -1,6 +1,8 @@
 // tarvex-budget as a process: exit statuses, messages, the start state as a table, and files written
 // whole or not at all.
 
+#include "budget/program_info.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -115,7 +117,7 @@ TEST_F(Tool, ExitStatusesAndMessages) {
         EXPECT_EQ(c.errStart.empty(), outcome.err.empty()) << outcome.err;
     }
     EXPECT_TRUE(Invoke({"--help"}).out.find("--batch") != std::string::npos);
-    EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " TARVEX_VERSION "\n");
+    EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " + std::string(tarvex::kProgramVersion) + "\n");
 }
 
 // The table's layout: captions padded to one column, ticks, a blank line before the sums. The start
