@@ -6,13 +6,14 @@
 
 #include "budget/batch_columns.h"
 #include "budget/budget_description.h"
+#include "budget/input_table.h"
 #include "budget/inputs.h"
 #include "cli/result_writers.h"
 #include "cli/setup_inputs.h"
 
 #include <pybind11/stl.h>
 
-#include <map>
+#include <algorithm>
 
 namespace py = pybind11;
 
@@ -78,23 +79,38 @@ std::string Representation(const EvaluatedBudget& evaluated) {
            fields[5] + " dBm: MU " + results[kContributionCount + 1] + ">";
 }
 
-// The docstring of budget(), with every input and its start value from the core's tables.
+// Text wrapped at blanks into lines of at most `width` characters, each after `indent`.
+std::string Wrapped(std::string_view text, std::string_view indent, std::size_t width) {
+    std::string lines;
+    std::size_t lineStart = 0;
+    std::size_t word = 0;
+    while (word < text.size()) {
+        const std::size_t end = std::min(text.find(' ', word + 1), text.size());
+        if (end - lineStart > width && word > lineStart) {
+            lines.append(indent).append(text.substr(lineStart, word - lineStart)).append("\n");
+            lineStart = word + 1;
+        }
+        word = end;
+    }
+    return lines.append(indent).append(text.substr(lineStart)).append("\n");
+}
+
+// The docstring of budget(), with every input, what it allows and its start value from the core's table.
 std::string BudgetDoc() {
     std::string doc =
         "budget(**setup) -> Budget\n\n"
         "The uncertainty budget of one measurement setup, as the window and tarvex-budget show it.\n\n"
-        "Every input is an optional keyword argument named like the batch column of tarvex-budget; one\n"
-        "left out (or None) keeps the window's start value:\n\n";
-    const std::vector<std::string> start = BatchInputFields(StartSetup(), "");
-    for (std::size_t i = 1; i < start.size(); ++i) {
-        doc.append("    ").append(kBatchInputColumns[i]);
-        doc.append(std::string(18 - kBatchInputColumns[i].size(), ' '));
-        doc.append(start[i].empty() ? "(none)" : "'" + start[i] + "'").append("\n");
+        "Every input is an optional keyword argument named like tarvex-budget's batch column; one left\n"
+        "out (or None) has the window's start value:\n\n";
+    for (const InputInfo& info : kSetupInputs) {
+        doc.append("    ").append(info.column).append(": ").append(info.help);
+        doc.append(" (start ").append(cli::StartValue(info.input)).append(")\n");
+        doc += Wrapped(cli::AllowedValues(info.input), "        ", 88);
     }
     doc += "\nNumbers may be given as int or float, or as text like the command line's. A value that is not\n"
            "allowed raises ValueError with the command line's message; an unknown keyword raises TypeError\n"
-           "naming the nearest input. exclude takes contribution keys separated by blanks or commas, or a\n"
-           "list of them.";
+           "naming the nearest input. exclude also takes a list of contribution keys. str() of the result\n"
+           "is tarvex-budget's text table.";
     return doc;
 }
 

@@ -2,6 +2,7 @@
 
 #include "python/bindings.h"
 
+#include "budget/input_table.h"
 #include "budget/inputs.h"
 #include "cli/setup_inputs.h"
 
@@ -32,26 +33,26 @@ py::dict Limits(const std::string& sensor) {
     const std::optional<SensorInputLimits> limits = SensorInputLimitsOf(sensor);
     if (!limits) {
         cli::SetupTexts texts{};
-        texts[0] = sensor;
+        texts[cli::SetupSlot(Input::sensor)] = sensor;
         MeasurementSetup setup;
         std::string problems;
         cli::ReadSetup(texts, cli::ColumnNames(), setup, problems); // the command line's message
         throw py::value_error(problems);
     }
     const FixedInputLimits& fixed = kFixedInputLimits;
-    const std::pair<const char*, py::tuple> ranges[] = {
-        {"frequency_ghz", Range(limits->frequencyMinGHz, limits->frequencyMaxGHz)},
-        {"level_dbm", Range(limits->levelDbm)},
-        {"return_loss_db", Range(fixed.returnLossMinDb, fixed.returnLossMaxDb)},
-        {"filter", Range(fixed.filterNumber)},
-        {"harmonic_2f_dbc", Range(fixed.harmonicDbc)},
-        {"harmonic_3f_dbc", Range(fixed.harmonicDbc)},
-        {"temp_min_c", Range(fixed.temperatureC)},
-        {"temp_max_c", Range(fixed.temperatureC)},
+    const std::pair<Input, py::tuple> ranges[] = {
+        {Input::frequency, Range(limits->frequencyMinGHz, limits->frequencyMaxGHz)},
+        {Input::level, Range(limits->levelDbm)},
+        {Input::returnLoss, Range(fixed.returnLossMinDb, fixed.returnLossMaxDb)},
+        {Input::filter, Range(fixed.filterNumber)},
+        {Input::harmonic2f, Range(fixed.harmonicDbc)},
+        {Input::harmonic3f, Range(fixed.harmonicDbc)},
+        {Input::tempMin, Range(fixed.temperatureC)},
+        {Input::tempMax, Range(fixed.temperatureC)},
     };
     py::dict result;
-    for (const auto& [column, range] : ranges) {
-        result[column] = range;
+    for (const auto& [input, range] : ranges) {
+        result[py::str(std::string(InfoOf(input).column))] = range;
     }
     return result;
 }
