@@ -1,5 +1,6 @@
 #include "budget/batch_columns.h"
 
+#include "budget/budget_description.h"
 #include "budget/presentation.h"
 
 #include <algorithm>
@@ -19,13 +20,26 @@ void AssignShortestDecimal(std::string& text, double value) {
 
 } // namespace
 
-std::vector<std::string> BatchResultColumns() {
+std::vector<std::string> BatchResultColumns(std::optional<CoverageMethod> coverage) {
     std::vector<std::string> columns;
     for (const ContributionInfo& info : kContributions) {
         columns.push_back("u_" + std::string(info.keyName));
     }
-    for (const char* column : {"uc", "MU", "systematic_error", "error"}) {
+    for (const char* column : {"uc", "MU", "systematic_error"}) {
         columns.emplace_back(column);
+    }
+    if (coverage) {
+        const std::vector<std::string> more = CoverageColumns(*coverage);
+        columns.insert(columns.end(), more.begin(), more.end());
+    }
+    columns.emplace_back("error");
+    return columns;
+}
+
+std::vector<std::string> CoverageColumns(CoverageMethod method) {
+    std::vector<std::string> columns{"coverage_of_MU", "half_width_95", "k95"};
+    if (method == CoverageMethod::monteCarlo) {
+        columns.emplace_back("trials");
     }
     return columns;
 }
@@ -107,6 +121,30 @@ void AssignBatchResultFields(const MeasurementSetup& setup, const UncertaintyBud
         assign(fields[kContributionCount + 2], scale * values.systematicError);
     } else {
         fields[kContributionCount + 2].clear();
+    }
+}
+
+void AppendCoverageFields(const MeasurementSetup& setup, const UncertaintyBudget& budget,
+                          CoverageMethod method, ValueStyle style, std::vector<std::string>& fields) {
+    const std::size_t count = CoverageColumns(method).size();
+    const std::optional<CoverageFigures> figures = BudgetCoverage(setup, budget, method);
+    if (!figures) {
+        fields.resize(fields.size() + count);
+        return;
+    }
+    if (style == ValueStyle::display) {
+        CoverageTexts texts = CoverageFigureTexts(*figures, budget, setup.unit);
+        fields.push_back(std::move(texts.coverageOfMU));
+        fields.push_back(std::move(texts.halfWidth95));
+        fields.push_back(std::move(texts.k95));
+    } else {
+        const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0;
+        fields.push_back(ShortestDecimal(100.0 * figures->coverageOfMU));
+        fields.push_back(ShortestDecimal(scale * ShownHalfWidth95(*figures, budget, setup.unit)));
+        fields.push_back(ShortestDecimal(figures->k95));
+    }
+    if (method == CoverageMethod::monteCarlo) {
+        fields.push_back(std::to_string(figures->trials));
     }
 }
 

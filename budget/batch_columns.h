@@ -1,11 +1,13 @@
 #pragma once
 
+#include "budget/coverage.h"
 #include "budget/input_table.h"
 #include "budget/measurement_setup.h"
 #include "budget/uncertainty_budget.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +27,11 @@ inline constexpr std::array<std::string_view, kInputCount> kBatchInputColumns = 
 }();
 
 // Result columns after the id: u_<key> of the twelve contributions in evaluation order, then uc, MU,
-// systematic_error, and error (empty on success).
-std::vector<std::string> BatchResultColumns();
+// systematic_error, with a coverage method its coverage columns, and error (empty on success).
+std::vector<std::string> BatchResultColumns(std::optional<CoverageMethod> coverage = std::nullopt);
+
+// The coverage columns: coverage_of_MU, half_width_95, k95, and for the Monte Carlo trials.
+std::vector<std::string> CoverageColumns(CoverageMethod method);
 
 // Keywords of the settings as a batch writes them.
 std::string_view MismatchKeyword(MismatchMode mode);     // "probable" / "conservative"
@@ -53,5 +58,11 @@ std::vector<std::string> BatchResultFields(const MeasurementSetup& setup, const 
 // The same into `fields`, reusing their storage: a batch of a million rows then allocates nothing per row.
 void AssignBatchResultFields(const MeasurementSetup& setup, const UncertaintyBudget& budget, ValueStyle style,
                              std::vector<std::string>& fields);
+
+// The coverage fields of a budget appended to `fields`, in the order of CoverageColumns: exact, the
+// coverage in percent, the half-width in the row's unit as MU is written, k95 and the trials; display, the
+// description's texts. Empty fields when the budget has no distribution (nothing ticked or all zero).
+void AppendCoverageFields(const MeasurementSetup& setup, const UncertaintyBudget& budget,
+                          CoverageMethod method, ValueStyle style, std::vector<std::string>& fields);
 
 } // namespace tarvex

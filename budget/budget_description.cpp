@@ -48,6 +48,9 @@ std::vector<DescribedShare> VarianceShares(const std::vector<DescribedContributi
     return shares;
 }
 
+constexpr std::size_t kDensityPoints = 121;
+constexpr double kDensityReachPerMU = 1.5;
+
 } // namespace
 
 BudgetDescription DescribeBudget(const MeasurementSetup& setup, const UncertaintyBudget& budget,
@@ -90,7 +93,51 @@ BudgetDescription DescribeBudget(const MeasurementSetup& setup, const Uncertaint
                                               WithoutLeadingBlank(texts.systematicError)};
     }
     description.shares = VarianceShares(description.contributions, budget, decimalSeparator);
+    description.coverage = DescribeCoverage(setup, budget, CoverageMethod::exact, decimalSeparator);
     return description;
+}
+
+double ShownHalfWidth95(const CoverageFigures& figures, const UncertaintyBudget& budget, ResultUnit unit) {
+    return unit == ResultUnit::percent ? figures.k95 * ShownValues(budget, unit).uc : figures.halfWidth95;
+}
+
+CoverageTexts CoverageFigureTexts(const CoverageFigures& figures, const UncertaintyBudget& budget,
+                                  ResultUnit unit, std::string_view decimalSeparator) {
+    return {FormatNumber(figures.coverageOfMU, "0.0 %", decimalSeparator),
+            FormatNumber(ShownHalfWidth95(figures, budget, unit), ExpandedPattern(unit), decimalSeparator),
+            FormatNumber(figures.k95, "0.00", decimalSeparator)};
+}
+
+std::optional<DescribedCoverage> DescribeCoverage(const MeasurementSetup& setup,
+                                                  const UncertaintyBudget& budget, CoverageMethod method,
+                                                  std::string_view decimalSeparator) {
+    const std::vector<ErrorTerm> terms = BudgetErrorTerms(setup, budget);
+    const std::optional<CoverageFigures> figures =
+        method == CoverageMethod::exact ? ExactCoverage(terms) : BudgetCoverage(setup, budget, method);
+    if (!figures) {
+        return std::nullopt;
+    }
+    const CoverageTexts texts = CoverageFigureTexts(*figures, budget, setup.unit, decimalSeparator);
+    const std::string expanded = WithoutLeadingBlank(PresentBudget(budget, setup.unit, decimalSeparator).MU);
+    DescribedCoverage coverage;
+    coverage.figures = *figures;
+    coverage.coverageOfMU = {"Coverage of ±U", texts.coverageOfMU};
+    coverage.interval95 = {"95 % Coverage Interval", "±" + texts.halfWidth95 + " (k = " + texts.k95 + ")"};
+    if (method == CoverageMethod::monteCarlo) {
+        coverage.trials = DescribedRow{"Monte Carlo Trials", std::to_string(figures->trials)};
+    }
+    coverage.caption = "±" + expanded + " (k = 2) covers " + texts.coverageOfMU + "; the 95 % interval is " +
+                       coverage.interval95.text;
+    coverage.sentence =
+        "The expanded uncertainty is the combined standard uncertainty multiplied by the coverage "
+        "factor k = 2. Taken as the sum of independent errors of their distributions (normal, "
+        "rectangular or U-shaped), the ticked contributions give a total error of which ±" +
+        expanded + " covers " + texts.coverageOfMU + "; the symmetric interval that covers 95 % is " +
+        coverage.interval95.text + ".";
+    coverage.MU = 2.0 * figures->halfWidth95 / figures->k95;
+    const double reach = kDensityReachPerMU * coverage.MU;
+    coverage.density = ExactDensityCurve(terms, -reach, reach, kDensityPoints);
+    return coverage;
 }
 
 } // namespace tarvex

@@ -1,4 +1,5 @@
 #include "budget/calculators.h"
+#include "budget/distribution.h"
 
 #include "data/band_lookup.h"
 #include "data/harmonics_data.h"
@@ -23,21 +24,21 @@ double MeanLevelDeviationDb(double e) {
 }
 
 // The reading error of a harmonic swings between its two bounds with the harmonic's unknown phase
-// relative to the carrier: a U-shaped distribution, so the mean bound is divided by √2.
-double HarmonicUncertainty(std::optional<double> errorPercent) {
+// relative to the carrier: a U-shaped (arcsine) distribution whose bound is the mean deviation.
+double HarmonicUncertainty(Contribution key, std::optional<double> errorPercent) {
     const double e = ValueOrZero(errorPercent);
     const double h = e < kNegligibleErrorPercent ? 0.0 : MeanLevelDeviationDb(e);
-    return h / std::sqrt(2.0);
+    return h / Divisor(key);
 }
 
 } // namespace
 
 double Calc_u_Harmonics2f(std::string_view sensor, double powerW, int harmonic2f) {
-    return HarmonicUncertainty(Harmonics2fError(sensor, powerW, harmonic2f));
+    return HarmonicUncertainty(Contribution::Harmonics2f, Harmonics2fError(sensor, powerW, harmonic2f));
 }
 
 double Calc_u_Harmonics3f(std::string_view sensor, double powerW, int harmonic3f) {
-    return HarmonicUncertainty(Harmonics3fError(sensor, powerW, harmonic3f));
+    return HarmonicUncertainty(Contribution::Harmonics3f, Harmonics3fError(sensor, powerW, harmonic3f));
 }
 
 } // namespace tarvex

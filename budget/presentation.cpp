@@ -61,4 +61,8 @@ std::string_view MismatchCaption(MismatchMode mode) {
     return mode == MismatchMode::probable ? kMismatchProbableCaption : kMismatchConservativeCaption;
 }
 
+std::string_view ExpandedPattern(ResultUnit unit) {
+    return unit == ResultUnit::percent ? kPercentPatterns.MU : kDbPatterns.MU;
+}
+
 } // namespace tarvex

@@ -40,4 +40,8 @@ std::string_view SystematicCaption(ResultUnit unit); // "Systematic Error of Lev
 // The mismatch row's caption, which carries the mismatch mode.
 std::string_view MismatchCaption(MismatchMode mode);
 
+// The number pattern of the expanded uncertainty's label in a unit ("0.00 dB", "0.0 %"); an interval that
+// compares with it is written with it.
+std::string_view ExpandedPattern(ResultUnit unit);
+
 } // namespace tarvex

@@ -1,4 +1,5 @@
 #include "budget/calculators.h"
+#include "budget/distribution.h"
 #include "budget/inputs.h"
 
 #include "data/band_lookup.h"
@@ -55,22 +56,21 @@ std::span<const std::string_view> Resolutions() {
     return kResolutionTexts;
 }
 
-// Divisors. A data-sheet figure quoted as an expanded uncertainty of a normal distribution at coverage
-// factor k = 2 (about 95 %) becomes a standard uncertainty by dividing by √4 = 2: the calibration table,
-// zero drift, noise, linearity and power coefficient are read that way. A reading quantised to a display
-// step lies anywhere within half a step with equal likelihood: a rectangular distribution, divided by √3.
+// Each figure is divided by its distribution's divisor (budget/distribution.h): the calibration table,
+// zero drift, noise, linearity and power coefficient are expanded uncertainties of a normal distribution
+// at k = 2; a reading quantised to a display step lies anywhere within half a step (rectangular).
 
 // The calibration table holds expanded uncertainties (k = 2).
 double Calc_u_cal(std::string_view sensor, double frequency, int level) {
     const double c = ValueOrZero(SensorCalUncertainty(sensor, frequency, level));
-    return c / std::sqrt(4.0);
+    return c / Divisor(Contribution::cal);
 }
 
 // The zero drift is an additive power error relative to the measured power, quoted at k = 2.
 double Calc_u_drift(std::string_view sensor, int level) {
     const double z = ValueOrZero(SensorZeroDrift(sensor));
     const double p = PowerW(level);
-    return AdditivePowerErrorDb(z, p) / std::sqrt(4.0);
+    return AdditivePowerErrorDb(z, p) / Divisor(Contribution::drift);
 }
 
 // The sensor noise scaled by the filter factor is an additive power error like the zero drift, at k = 2.
@@ -79,26 +79,26 @@ double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
     const double n = ValueOrZero(SensorNoise(sensor));
     const double noiseW = n * f;
     const double p = PowerW(level);
-    return AdditivePowerErrorDb(noiseW, p) / std::sqrt(4.0);
+    return AdditivePowerErrorDb(noiseW, p) / Divisor(Contribution::noise);
 }
 
 // The data sheet's linearity figure in dB, at k = 2.
 double Calc_u_lin(std::string_view sensor) {
     const double l = ValueOrZero(SensorLinearity(sensor));
-    return l / std::sqrt(4.0);
+    return l / Divisor(Contribution::lin);
 }
 
-// Rectangular distribution over one display step: half a step divided by sqrt(3).
+// Rectangular distribution over one display step: its half-width is half a step.
 double Calc_u_res(std::string_view resolution) {
     const double r = ValueOrZero(ResolutionStepDb(resolution));
-    return (r / 2.0) / std::sqrt(3.0);
+    return (r / 2.0) / Divisor(Contribution::res);
 }
 
 // The power coefficient (dB per W) times the power, at k = 2.
 double Calc_u_P_Coeff(std::string_view sensor, int level) {
     const double p = PowerW(level);
     const double k = ValueOrZero(SensorPowerCoeff(sensor));
-    return (k * p) / std::sqrt(4.0);
+    return (k * p) / Divisor(Contribution::P_Coeff);
 }
 
 // The error itself in dB, not a standard uncertainty: the evaluation halves it when it is systematic.

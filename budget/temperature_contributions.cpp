@@ -1,4 +1,5 @@
 #include "budget/calculators.h"
+#include "budget/distribution.h"
 
 #include "data/band_lookup.h"
 #include "data/basic_unit_data.h"
@@ -108,19 +109,19 @@ std::optional<double> UpperLimitError(std::string_view basicUnit, int tempMax) {
 } // namespace
 
 // The sensor's effect is interpolated between band edges; the larger effect of the two limits is itself
-// the standard uncertainty (the table's effects are taken as standard uncertainties: no divisor).
+// the standard uncertainty (the table's effects are taken as standard uncertainties: divisor 1).
 double Calc_u_temp(std::string_view sensor, int tempMin, int tempMax) {
     const double eLow = ValueOrZero(LowerLimitEffect(sensor, tempMin));
     const double eHigh = ValueOrZero(UpperLimitEffect(sensor, tempMax));
-    return eLow > eHigh ? eLow : eHigh;
+    return (eLow > eHigh ? eLow : eHigh) / Divisor(Contribution::temp);
 }
 
 // The basic unit's uncertainty steps from band to band; the larger of the two limits' values is the
-// half-width of a rectangular distribution (any error within ± that value equally likely): divided by √3.
+// half-width of a rectangular distribution (any error within ± that value equally likely).
 double Calc_u_GG(std::string_view basicUnit, int tempMin, int tempMax) {
     const double gLow = ValueOrZero(LowerLimitError(basicUnit, tempMin));
     const double gHigh = ValueOrZero(UpperLimitError(basicUnit, tempMax));
-    return (gLow > gHigh ? gLow : gHigh) / std::sqrt(3.0);
+    return (gLow > gHigh ? gLow : gHigh) / Divisor(Contribution::GG);
 }
 
 } // namespace tarvex

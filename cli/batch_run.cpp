@@ -24,7 +24,7 @@ struct ColumnPlaces {
 // A result column of this tool, as an earlier run or a saved report writes it: its values are worked out
 // afresh, so that such a file can be read back as it stands.
 bool IsResultColumn(std::string_view name) {
-    static const std::vector<std::string> resultColumns = BatchResultColumns();
+    static const std::vector<std::string> resultColumns = BatchResultColumns(CoverageMethod::monteCarlo);
     return std::ranges::find(resultColumns, name) != resultColumns.end();
 }
 
@@ -120,7 +120,7 @@ void AssignId(std::string& id, std::string_view field, std::uint64_t line) {
 } // namespace
 
 BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle style, RowWriter& writer,
-                      std::FILE* diagnostics) {
+                      std::FILE* diagnostics, std::optional<CoverageMethod> coverage) {
     CsvRecordReader reader(input);
     CsvRecord row;
     BatchSummary summary;
@@ -149,7 +149,11 @@ BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle 
             ReadSetup(texts, ColumnNames(), setup, problems);
         }
         if (problems.empty()) {
-            AssignBatchResultFields(setup, EvaluateBudget(setup), style, results);
+            const UncertaintyBudget budget = EvaluateBudget(setup);
+            AssignBatchResultFields(setup, budget, style, results);
+            if (coverage) {
+                AppendCoverageFields(setup, budget, *coverage, style, results);
+            }
             writer.Row(id, results, "");
             continue;
         }

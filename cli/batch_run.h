@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 namespace tarvex::cli {
@@ -23,7 +24,8 @@ inline constexpr std::uint64_t kReportedInvalidRows = 20;
 // empty results and the reason in its error column, also reported as "NAME:LINE: reason" on
 // `diagnostics`. The id of a row is its id field, else its line number. Throws InputError when the input
 // cannot be read on (unknown or repeated column, broken quoting at the end, a line over 1 MiB).
+// With a coverage method, each valid row's coverage fields follow its results.
 BatchSummary RunBatch(ByteSource& input, std::string_view inputName, ValueStyle style, RowWriter& writer,
-                      std::FILE* diagnostics);
+                      std::FILE* diagnostics, std::optional<CoverageMethod> coverage = std::nullopt);
 
 } // namespace tarvex::cli

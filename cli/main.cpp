@@ -85,9 +85,18 @@ struct Options {
     std::string output = "-";
     std::optional<std::string> format;
     std::string values = "exact";
+    std::optional<std::string> coverage; // "" when given without a method
 };
 
+std::optional<CoverageMethod> CoverageOption(const Options& options) {
+    if (!options.coverage) {
+        return std::nullopt;
+    }
+    return *options.coverage == "montecarlo" ? CoverageMethod::monteCarlo : CoverageMethod::exact;
+}
+
 int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
+    const std::optional<CoverageMethod> coverage = CoverageOption(options);
     SetupTexts texts{};
     std::ranges::copy(options.setup, texts.begin());
     MeasurementSetup setup;
@@ -99,12 +108,18 @@ int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
     OutputTarget output(options.output);
     const UncertaintyBudget budget = EvaluateBudget(setup);
     if (format == OutputFormat::text) {
-        const std::string table = BudgetTable(DescribeBudget(setup, budget));
+        BudgetDescription description = DescribeBudget(setup, budget);
+        description.coverage = coverage ? DescribeCoverage(setup, budget, *coverage) : std::nullopt;
+        const std::string table = BudgetTable(description);
         std::fwrite(table.data(), 1, table.size(), output.Stream());
     } else {
-        const auto writer = MakeRowWriter(format, style, output.Stream());
+        const auto writer = MakeRowWriter(format, style, output.Stream(), coverage);
         writer->Begin();
-        writer->Row("", BatchResultFields(setup, budget, style), "");
+        std::vector<std::string> fields = BatchResultFields(setup, budget, style);
+        if (coverage) {
+            AppendCoverageFields(setup, budget, *coverage, style, fields);
+        }
+        writer->Row("", fields, "");
     }
     output.Commit();
     return kAllValid;
@@ -122,10 +137,11 @@ int RunBatchFile(const Options& options, OutputFormat format, ValueStyle style) 
     }
     FdSource input(fd);
     OutputTarget output(options.output);
-    const auto writer = MakeRowWriter(format, style, output.Stream());
+    const std::optional<CoverageMethod> coverage = CoverageOption(options);
+    const auto writer = MakeRowWriter(format, style, output.Stream(), coverage);
     BatchSummary summary;
     try {
-        summary = RunBatch(input, name, style, *writer, stderr);
+        summary = RunBatch(input, name, style, *writer, stderr, coverage);
     } catch (const InputError& error) {
         if (error.Line() == 0) {
             return UsageError(name + ": " + error.what());
@@ -161,6 +177,14 @@ void AddOptions(CLI::App& app, Options& options) {
                    "texts) in csv and jsonl (default exact)")
         ->transform(CLI::IsMember({"exact", "display"}, CLI::ignore_case))
         ->type_name("STYLE");
+    app.add_option(
+           "--coverage", options.coverage,
+           "add what the expanded uncertainty covers and the 95 % interval: the columns coverage_of_MU "
+           "(percent), half_width_95 (in the row's unit) and k95 before error, by the exact method or "
+           "by Monte Carlo (montecarlo, adding trials); empty for a row without a distribution")
+        ->expected(0, 1)
+        ->check(CLI::IsMember({"", "exact", "montecarlo"}))
+        ->type_name("[METHOD]");
 }
 
 // Runs what the parsed options ask for.

@@ -17,13 +17,14 @@ void Flush(std::string& line, std::FILE* out) {
 
 class CsvWriter final : public RowWriter {
 public:
-    CsvWriter(ValueStyle style, std::FILE* out)
+    CsvWriter(ValueStyle style, std::FILE* out, std::optional<CoverageMethod> coverage)
         : m_style(style)
-        , m_out(out) {}
+        , m_out(out)
+        , m_columns(BatchResultColumns(coverage)) {}
 
     void Begin() override {
         m_line = "id";
-        for (const std::string& column : BatchResultColumns()) {
+        for (const std::string& column : m_columns) {
             m_line.append(1, kCsvSeparator).append(column);
         }
         m_line += kCsvLineEnd;
@@ -32,7 +33,7 @@ public:
 
     void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
         Field(id);
-        for (std::size_t i = 0; i < kResultCount; ++i) {
+        for (std::size_t i = 0; i + 1 < m_columns.size(); ++i) { // the error column comes last
             m_line += kCsvSeparator;
             if (results.empty()) {
                 continue;
@@ -50,21 +51,20 @@ public:
     }
 
 private:
-    static constexpr std::size_t kResultCount = kContributionCount + 3;
-
     void Field(std::string_view text) { AppendCsvField(m_line, text); }
 
     ValueStyle m_style;
     std::FILE* m_out;
+    std::vector<std::string> m_columns; // result columns, error last
     std::string m_line;
 };
 
 class JsonLinesWriter final : public RowWriter {
 public:
-    JsonLinesWriter(ValueStyle style, std::FILE* out)
+    JsonLinesWriter(ValueStyle style, std::FILE* out, std::optional<CoverageMethod> coverage)
         : m_style(style)
         , m_out(out)
-        , m_keys(BatchResultColumns()) {}
+        , m_keys(BatchResultColumns(coverage)) {}
 
     void Begin() override {}
 
@@ -130,11 +130,12 @@ std::size_t Width(std::string_view text) {
 
 } // namespace
 
-std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out) {
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, ValueStyle style, std::FILE* out,
+                                         std::optional<CoverageMethod> coverage) {
     if (format == OutputFormat::jsonl) {
-        return std::make_unique<JsonLinesWriter>(style, out);
+        return std::make_unique<JsonLinesWriter>(style, out, coverage);
     }
-    return std::make_unique<CsvWriter>(style, out);
+    return std::make_unique<CsvWriter>(style, out, coverage);
 }
 
 std::string BudgetTable(const BudgetDescription& description) {
@@ -156,6 +157,14 @@ std::string BudgetTable(const BudgetDescription& description) {
     lines.push_back({description.expanded.caption, "", description.expanded.text});
     if (description.systematic) {
         lines.push_back({description.systematic->caption, "", description.systematic->text});
+    }
+    if (description.coverage) {
+        const DescribedCoverage& coverage = *description.coverage;
+        lines.push_back({coverage.coverageOfMU.caption, "", coverage.coverageOfMU.text});
+        lines.push_back({coverage.interval95.caption, "", coverage.interval95.text});
+        if (coverage.trials) {
+            lines.push_back({coverage.trials->caption, "", coverage.trials->text});
+        }
     }
 
     std::size_t captionWidth = 0;

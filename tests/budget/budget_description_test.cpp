@@ -53,5 +53,39 @@ TEST(DescribeBudget, SharesOfTheCombinedVarianceLargestFirst) {
     EXPECT_TRUE(DescribeBudget(setup, budget).shares.empty());
 }
 
+// Only a 0.1 dB mismatch term (arcsine): ±0.2 dB covers all; the 95 % half-width is √2 sin(0.475 π) 0.1 dB =
+// 0.141 dB, k = 1.41; in percent k times uc in percent, 1.41 · 2.30 % = 3.2 %. Nothing ticked: no rows.
+TEST(DescribeBudget, CoverageRowsAndStatement) {
+    MeasurementSetup setup = StartSetup();
+    setup.include.fill(0);
+    setup.include[Index(Contribution::M)] = 1;
+    UncertaintyBudget budget;
+    budget.u[Index(Contribution::M)] = 0.1;
+    budget.u[Index(Contribution::cal)] = 0.5; // unticked: no part
+    budget.uc = 0.1;
+    budget.MU = 0.2;
+    const struct {
+        ResultUnit unit;
+        const char* interval;
+        const char* caption;
+    } cases[] = {
+        {ResultUnit::dB, "±0.14 dB (k = 1.41)",
+         "±0.20 dB (k = 2) covers 100.0 %; the 95 % interval is ±0.14 dB (k = 1.41)"},
+        {ResultUnit::percent, "±3.2 % (k = 1.41)",
+         "±4.6 % (k = 2) covers 100.0 %; the 95 % interval is ±3.2 % (k = 1.41)"},
+    };
+    for (const auto& c : cases) {
+        setup.unit = c.unit;
+        const auto coverage = DescribeBudget(setup, budget).coverage;
+        ASSERT_TRUE(coverage.has_value());
+        EXPECT_EQ(coverage->coverageOfMU.text, "100.0 %");
+        EXPECT_EQ(coverage->interval95.text, c.interval);
+        EXPECT_EQ(coverage->caption, c.caption);
+        EXPECT_FALSE(coverage->density.empty());
+    }
+    setup.include[Index(Contribution::M)] = 0;
+    EXPECT_FALSE(DescribeBudget(setup, budget).coverage.has_value());
+}
+
 } // namespace
 } // namespace tarvex

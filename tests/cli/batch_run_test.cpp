@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct BatchOutput {
 };
 
 BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exact,
-                     OutputFormat format = OutputFormat::csv) {
+                     OutputFormat format = OutputFormat::csv,
+                     std::optional<CoverageMethod> coverage = std::nullopt) {
     BatchOutput result;
     char* written = nullptr;
     char* diagnostics = nullptr;
@@ -30,7 +32,7 @@ BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exac
     std::FILE* err = ::open_memstream(&diagnostics, &diagnosticsSize);
     MemorySource source(input);
     try {
-        RunBatch(source, "in.csv", style, *MakeRowWriter(format, style, out), err);
+        RunBatch(source, "in.csv", style, *MakeRowWriter(format, style, out, coverage), err, coverage);
     } catch (const InputError& error) {
         result.fatal = std::to_string(error.Line()) + ": " + error.what();
     }
@@ -295,6 +297,47 @@ TEST(BatchRows, StartStateInBothRowFormats) {
     EXPECT_TRUE(jsonl.starts_with("{\"id\":\"q\\\"\\\\\",\"u_cal\":null,")) << jsonl;
     EXPECT_TRUE(jsonl.ends_with("\"error\":\"level_dbm: 99 is above TS-301's top level 20 dBm\"}\n"))
         << jsonl;
+}
+
+// The coverage columns stand before error: filled for a budget with a distribution, empty for one without
+// (every contribution excluded) and for an invalid row; an output with them reads back as input.
+TEST(BatchRows, CoverageColumns) {
+    const std::string input = "id,exclude,level_dbm\n"
+                              "A,,0\n"
+                              "B,cal drift noise lin temp GG res M P_Coeff fd_Lin Harmonics2f Harmonics3f,0\n"
+                              "C,,99\n";
+    const struct {
+        CoverageMethod method;
+        ValueStyle style;
+        std::vector<std::string> header, first; // the coverage columns, and row A's fields in them
+    } cases[] = {
+        {CoverageMethod::exact,
+         ValueStyle::display,
+         {"coverage_of_MU", "half_width_95", "k95"},
+         {"95.7 %", "0.14 dB", "1.94"}},
+        {CoverageMethod::monteCarlo,
+         ValueStyle::display,
+         {"coverage_of_MU", "half_width_95", "k95", "trials"},
+         {"95.7 %", "0.15 dB", "1.94", "690000"}},
+    };
+    for (const auto& c : cases) {
+        const std::string written = Evaluate(input, c.style, OutputFormat::csv, c.method).written;
+        const auto records = Records(written);
+        ASSERT_EQ(records.size(), 4U);
+        const std::size_t at = records[0].size() - 1 - c.header.size();
+        EXPECT_EQ(std::vector(records[0].begin() + static_cast<std::ptrdiff_t>(at), records[0].end() - 1),
+                  c.header);
+        EXPECT_EQ(std::vector(records[1].begin() + static_cast<std::ptrdiff_t>(at), records[1].end() - 1),
+                  c.first);
+        for (const std::size_t row : {2U, 3U}) {
+            EXPECT_EQ(
+                std::vector(records[row].begin() + static_cast<std::ptrdiff_t>(at), records[row].end() - 1),
+                std::vector<std::string>(c.header.size()))
+                << row;
+        }
+        EXPECT_EQ(records[2].back(), ""); // no distribution is not an error
+        EXPECT_EQ(Evaluate(written.substr(0, written.find('\n') + 1)).fatal, ""); // the header reads back
+    }
 }
 
 } // namespace

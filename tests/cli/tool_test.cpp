@@ -107,6 +107,7 @@ TEST_F(Tool, ExitStatusesAndMessages) {
          "tarvex-budget: --sensor cannot be combined with --batch"},
         {{"--level", "35"}, "", 2, "tarvex-budget: --level: 35 is above TS-301's top level 20 dBm\n"},
         {{"--format", "xml"}, "", 2, "tarvex-budget: --format: xml not in {"},
+        {{"--coverage=normal"}, "", 2, "tarvex-budget: --coverage: normal not in {"},
         {{"--bogus"}, "", 2, "tarvex-budget: The following argument was not expected: --bogus"},
     };
     for (const Case& c : cases) {
@@ -147,6 +148,13 @@ TEST_F(Tool, TextTable) {
                              "Systematic Error of Power                0.0 %\n"}) {
         EXPECT_NE(percent.find(line), std::string::npos) << line << percent;
     }
+    // The coverage rows follow the expanded uncertainty; the Monte Carlo adds its trials.
+    EXPECT_TRUE(Invoke({"--coverage"})
+                    .out.ends_with("Expanded Uncertainty of Level (k=2)      0.15 dB\n"
+                                   "Coverage of \u00b1U                           95.7 %\n"
+                                   "95 % Coverage Interval                   \u00b10.14 dB (k = 1.94)\n"));
+    EXPECT_TRUE(Invoke({"--coverage", "montecarlo"})
+                    .out.ends_with("Monte Carlo Trials                       690000\n"));
 }
 
 // A regular file is replaced whole once the input has been read, invalid rows included, keeping its

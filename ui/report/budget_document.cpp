@@ -1,5 +1,6 @@
 #include "ui/report/budget_document.h"
 #include "ui/controls/qt_text.h"
+#include "ui/report/density_plot.h"
 
 #include "budget/batch_columns.h"
 
@@ -19,11 +20,16 @@ QString IncludedText(bool included) {
     return included ? QStringLiteral("yes") : QStringLiteral("no");
 }
 
-// The rows below the contributions: combined, expanded and, while shown, systematic.
+// The rows below the contributions: combined, expanded and, while shown, systematic; then, where the
+// budget has a distribution, the coverage of ±U and the 95 % interval.
 std::vector<DescribedRow> ResultRows(const BudgetDescription& description) {
     std::vector<DescribedRow> rows{description.combined, description.expanded};
     if (description.systematic) {
         rows.push_back(*description.systematic);
+    }
+    if (description.coverage) {
+        rows.push_back(description.coverage->coverageOfMU);
+        rows.push_back(description.coverage->interval95);
     }
     return rows;
 }
@@ -137,10 +143,11 @@ QString BudgetHtmlTables(const BudgetDescription& description) {
            QStringLiteral("</body></html>\n");
 }
 
-QString CoverageStatement() {
-    return QStringLiteral("The expanded uncertainty is the combined standard uncertainty multiplied by the "
-                          "coverage factor k = 2; for a normal distribution it covers about 95 % of the "
-                          "values that could reasonably be attributed to the measured quantity.");
+QString CoverageStatement(const BudgetDescription& description) {
+    return description.coverage
+               ? ToQString(description.coverage->sentence)
+               : QStringLiteral("The expanded uncertainty is the combined standard uncertainty "
+                                "multiplied by the coverage factor k = 2.");
 }
 
 QByteArray ReportHtml(const BudgetDocument& document) {
@@ -156,8 +163,11 @@ QByteArray ReportHtml(const BudgetDocument& document) {
         title + QStringLiteral("</h1>\n<p>Created <time datetime=\"") + created + QStringLiteral("\">") +
         created + QStringLiteral("</time></p>\n<h2>Inputs and settings</h2>\n") +
         InputsTable(document.description) + QStringLiteral("<h2>Uncertainty budget</h2>\n") +
-        BudgetTable(document.description) + QStringLiteral("<p>") + CoverageStatement().toHtmlEscaped() +
-        QStringLiteral("</p>\n");
+        BudgetTable(document.description) + QStringLiteral("<p>") +
+        CoverageStatement(document.description).toHtmlEscaped() + QStringLiteral("</p>\n");
+    if (document.description.coverage) {
+        html += DensityPlotSvg(*document.description.coverage);
+    }
     if (!document.description.shares.empty()) {
         html += QStringLiteral("<h2>Share of the combined variance (u\u00b2/uc\u00b2)</h2>\n") +
                 VarianceChartSvg(document.description.shares);

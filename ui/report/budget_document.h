@@ -18,7 +18,8 @@ struct BudgetDocument {
 };
 
 // The budget as tab-separated lines ending in "\n": title, blank line, inputs, blank line, the budget
-// table with its header, combined, expanded and (while shown) systematic rows. Also the plain-text report.
+// table with its header, combined, expanded and (while shown) systematic rows, then (where the budget has a
+// distribution) the coverage of ±U and the 95 % interval. Also the plain-text report.
 QString BudgetPlainText(const tarvex::BudgetDescription& description);
 
 // The same content as two HTML tables, for pasting into an office document or a spreadsheet.
@@ -34,5 +35,6 @@ QByteArray ReportCsv(const tarvex::MeasurementSetup& setup, const tarvex::Uncert
 // A file name for the report of a setup, e.g. "uncertainty-TS-301-18GHz-0dBm" (without extension).
 QString SuggestedReportName(const tarvex::MeasurementSetup& setup);
 
-// The statement on coverage printed below the expanded uncertainty.
-QString CoverageStatement();
+// The statement on coverage printed below the budget table: what ±U covers for this budget and its 95 %
+// interval, or only how U is formed where the budget has no distribution.
+QString CoverageStatement(const tarvex::BudgetDescription& description);

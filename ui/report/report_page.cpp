@@ -1,5 +1,6 @@
 #include "ui/report/report_page.h"
 #include "ui/controls/qt_text.h"
+#include "ui/report/density_plot.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -44,7 +45,11 @@ public:
         heading(QStringLiteral("Uncertainty budget"));
         budgetTable(description);
         space(6);
-        paragraph(Font(8.5, false), CoverageStatement());
+        paragraph(Font(8.5, false), CoverageStatement(description));
+        if (description.coverage) {
+            space(4);
+            densityPlot(*description.coverage);
+        }
         if (!description.shares.empty()) {
             space(14);
             heading(QStringLiteral("Share of the combined variance (u\u00b2/uc\u00b2)"));
@@ -149,6 +154,27 @@ private:
             line(Font(9.5, false), row(ToQString(description.systematic->caption),
                                        ToQString(description.systematic->text), {}));
         }
+        if (description.coverage) {
+            for (const DescribedRow& extra :
+                 {description.coverage->coverageOfMU, description.coverage->interval95}) {
+                line(Font(9.5, false), row(ToQString(extra.caption), ToQString(extra.text), {}));
+            }
+        }
+    }
+
+    // The density of the total error, half the page wide, with its caption beside it.
+    void densityPlot(const tarvex::DescribedCoverage& coverage) {
+        const double height = pt(80);
+        if (m_painter != nullptr) {
+            PaintDensityPlot(*m_painter, QRectF(0, m_y, 0.5 * m_width, height), coverage, pt(0.6),
+                             Font(8, false));
+            const QRectF beside(0.55 * m_width, m_y + pt(20), 0.45 * m_width, height - pt(20));
+            m_painter->setFont(Font(8.5, false));
+            m_painter->setPen(kNoteColour);
+            m_painter->drawText(beside, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                ToQString(coverage.caption));
+        }
+        m_y += height;
     }
 
     // One bar per share; 100 % spans the bar column, the share's text stands right of its bar.

@@ -38,7 +38,8 @@ const QString kStartText = QStringLiteral(
     "Temperature Effect\t0.000 dB\tyes\nBasic Unit\t0.008 dB\tyes\nDisplay Resolution\t0.003 dB\tyes\n"
     "Power Coefficient\t0.000 dB\tyes\nFrequency dep. Linearity Error\t0.000 dB\tyes\n"
     "Harmonics Effect 2f\t0.000 dB\tyes\nHarmonics Effect 3f\t0.000 dB\tyes\n"
-    "Combined Standard Uncertainty\t0.075 dB\nExpanded Uncertainty of Level (k=2)\t0.15 dB\n");
+    "Combined Standard Uncertainty\t0.075 dB\nExpanded Uncertainty of Level (k=2)\t0.15 dB\n"
+    "Coverage of \u00b1U\t95.7 %\n95 % Coverage Interval\t\u00b10.14 dB (k = 1.94)\n");
 
 // The read-outs a report shows: document name, then label.
 const QStringList kReadouts =
@@ -157,7 +158,7 @@ void ReportTest::copyStartState() {
     QVERIFY(html.count(QStringLiteral("<table>")) == 2 && html.contains(QStringLiteral("<td>0.043 dB</td>")));
 }
 
-// The clipboard holds every line, and the PDF every text, of the window as it stands.
+// The clipboard holds every line, and the PDF every text, of the window as it stands, then the coverage.
 void ReportTest::copyShowsTheWindow_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QStringList>("steps");
@@ -185,7 +186,9 @@ void ReportTest::copyShowsTheWindow() {
             QVERIFY2(pdf.contains(cell), qPrintable(cell));
         }
     }
-    QVERIFY(text.endsWith(WindowLines(probe).constLast() + QLatin1Char('\n')));
+    // The coverage of ±U and the 95 % interval follow the window's last row.
+    QVERIFY(text.contains(WindowLines(probe).constLast() + QStringLiteral("\nCoverage of \u00b1U\t")));
+    QVERIFY(text.section(QLatin1Char('\n'), -2, -2).startsWith(QStringLiteral("95 % Coverage Interval\t")));
 }
 
 // A decimal comma on the clipboard, in the text and the PDF; "." in the CSV, which the command line reads.

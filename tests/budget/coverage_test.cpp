@@ -1,0 +1,193 @@
+// The distribution of the total error: closed forms, JCGM 101's additive examples, an independent
+// numerical check, the exact method against the Monte Carlo, and budgets without a distribution.
+#include "budget/coverage.h"
+#include "budget/inputs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace tarvex {
+namespace {
+
+using D = Distribution;
+constexpr double kSqrt2 = std::numbers::sqrt2;
+constexpr double kSqrt3 = std::numbers::sqrt3;
+
+// Closed forms of the probability within ±MU (MU = 2 uc) and the 95 % half-width, by hand:
+// normal: erf(√2) and 1.959964 u; rectangle of half-width a = √3 u: ±MU lies outside ±a, half-width 0.95 a;
+// arcsine of bound b = √2 u: half-width b sin(0.95 π/2); two rectangles of half-width a: a triangle on
+// ±2a, P(|X| <= x) = 1 - (2a - x)² / 4a², so the half-width is 2a (1 - √0.05).
+struct ClosedForm {
+    const char* name;
+    std::vector<ErrorTerm> terms;
+    double coverageOfMU;
+    double halfWidth95;
+};
+
+std::vector<ClosedForm> ClosedForms() {
+    const double a = kSqrt3 * 0.2;
+    const double mu = 2.0 * kSqrt2 * 0.2;
+    return {
+        {"lone normal", {{D::normal, 0.2}}, std::erf(kSqrt2), 1.959963984540054 * 0.2},
+        {"lone rectangle", {{D::rectangular, 0.2}}, 1.0, 0.95 * a},
+        {"lone arcsine", {{D::arcsine, 0.2}}, 1.0, kSqrt2 * 0.2 * std::sin(0.95 * std::numbers::pi / 2.0)},
+        {"two equal rectangles",
+         {{D::rectangular, 0.2}, {D::rectangular, 0.2}},
+         1.0 - (2.0 * a - mu) * (2.0 * a - mu) / (4.0 * a * a),
+         2.0 * a * (1.0 - std::sqrt(0.05))},
+    };
+}
+
+TEST(Coverage, ClosedFormsExactlyAndByMonteCarlo) {
+    for (const ClosedForm& c : ClosedForms()) {
+        SCOPED_TRACE(c.name);
+        const auto exact = ExactCoverage(c.terms);
+        ASSERT_TRUE(exact.has_value());
+        EXPECT_NEAR(exact->coverageOfMU, c.coverageOfMU, 1e-9);
+        EXPECT_NEAR(exact->halfWidth95, c.halfWidth95, 1e-9 * c.halfWidth95);
+        const auto mc = MonteCarloCoverage(c.terms);
+        ASSERT_TRUE(mc.has_value());
+        EXPECT_NEAR(mc->figures.halfWidth95, c.halfWidth95, 2.0 * mc->figures.tolerance);
+        EXPECT_NEAR(mc->figures.coverageOfMU, c.coverageOfMU, 0.005);
+    }
+}
+
+// A lone arcsine term's shortest 95 % interval starts at its bound: [-b, b sin(0.45 π)].
+TEST(Coverage, ShortestIntervalOfALoneArcsine) {
+    const double b = kSqrt2 * 0.2;
+    const auto shortest = ExactShortestInterval({{D::arcsine, 0.2}});
+    ASSERT_TRUE(shortest.has_value());
+    EXPECT_NEAR(shortest->low, -b, 1e-6 * b);
+    EXPECT_NEAR(shortest->high, b * std::sin(0.45 * std::numbers::pi), 1e-6 * b);
+}
+
+// JCGM 101:2008, 9.2: Y = X1 + X2 + X3 + X4, with the results as printed there (u(y) and the 95 % coverage
+// interval, symmetric about 0).
+TEST(Coverage, AdditiveModelExamplesOfJcgm101) {
+    const struct {
+        const char* name;
+        std::vector<ErrorTerm> terms;
+        double u, interval; // printed: u(y) and the interval's upper end (symmetric)
+        double digits;      // half a unit of the printed last digit
+    } cases[] = {
+        {"9.2.2 normal", {{D::normal, 1}, {D::normal, 1}, {D::normal, 1}, {D::normal, 1}}, 2.00, 3.92, 0.005},
+        {"9.2.3 rectangular",
+         {{D::rectangular, 1}, {D::rectangular, 1}, {D::rectangular, 1}, {D::rectangular, 1}},
+         2.00,
+         3.88,
+         0.005},
+        {"9.2.4 one wide rectangle",
+         {{D::rectangular, 1}, {D::rectangular, 1}, {D::rectangular, 1}, {D::rectangular, 10}},
+         10.15,
+         17.0,
+         0.05},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto exact = ExactCoverage(c.terms);
+        ASSERT_TRUE(exact.has_value());
+        EXPECT_NEAR(exact->halfWidth95 / exact->k95, c.u, 0.005);
+        EXPECT_NEAR(exact->halfWidth95, c.interval, c.digits);
+        MonteCarloOptions options;
+        options.fixedTrials = 1'000'000;
+        const auto mc = MonteCarloCoverage(c.terms, options);
+        ASSERT_TRUE(mc.has_value());
+        // The shortest interval's length is well determined; where it lies, much less so (its length is
+        // stationary in its position).
+        EXPECT_NEAR(mc->figures.halfWidth95, c.interval, 2.0 * c.digits);
+        EXPECT_NEAR(mc->shortest95.high - mc->shortest95.low, 2.0 * c.interval, 4.0 * c.digits);
+    }
+}
+
+// An independent check of the exact method: a normal term plus arcsine terms, the arcsines averaged over
+// 20,000 phases each way by the midpoint rule, the normal in closed form.
+double NormalPlusArcsinesWithin(double sigma, double b1, double b2, double x) {
+    constexpr int kPhases = 400;
+    double sum = 0.0;
+    for (int i = 0; i < kPhases; ++i) {
+        for (int j = 0; j < kPhases; ++j) {
+            const double s = b1 * std::cos(std::numbers::pi * (i + 0.5) / kPhases) +
+                             b2 * std::cos(std::numbers::pi * (j + 0.5) / kPhases);
+            sum += 0.5 * (std::erfc((-x - s) / (sigma * kSqrt2)) - std::erfc((x - s) / (sigma * kSqrt2)));
+        }
+    }
+    return sum / (kPhases * kPhases);
+}
+
+TEST(Coverage, ExactAgainstDirectPhaseAveraging) {
+    const struct { double sigma, u1, u2; } cases[] = {{0.2, 1.0, 0.0}, {0.5, 1.0, 0.4}, {1.0, 0.3, 0.3}};
+    for (const auto& c : cases) {
+        std::vector<ErrorTerm> terms{{D::normal, c.sigma}, {D::arcsine, c.u1}};
+        if (c.u2 > 0.0) {
+            terms.push_back({D::arcsine, c.u2});
+        }
+        const auto exact = ExactCoverage(terms);
+        ASSERT_TRUE(exact.has_value());
+        const double uc = exact->halfWidth95 / exact->k95;
+        SCOPED_TRACE(c.sigma);
+        EXPECT_NEAR(NormalPlusArcsinesWithin(c.sigma, kSqrt2 * c.u1, kSqrt2 * c.u2, exact->halfWidth95), 0.95,
+                    1e-6);
+        EXPECT_NEAR(NormalPlusArcsinesWithin(c.sigma, kSqrt2 * c.u1, kSqrt2 * c.u2, 2.0 * uc),
+                    exact->coverageOfMU, 1e-6);
+    }
+}
+
+// Budgets of the program: mismatch dominating at a poor source match, the start state, a few others.
+std::vector<MeasurementSetup> VariedSetups() {
+    std::vector<MeasurementSetup> setups(5, StartSetup());
+    setups[0].returnLossDb = 6.0; // poor source match: mismatch dominates
+    setups[1].sensor = "TS-106";
+    setups[1].frequency = 20.0;
+    setups[1].level = 8;
+    setups[1].unit = ResultUnit::percent;
+    setups[2].include.fill(0);
+    setups[2].include[Index(Contribution::M)] = 1;
+    setups[2].include[Index(Contribution::GG)] = 1;
+    setups[3].resolution = "0.1 dB";
+    setups[3].include[Index(Contribution::cal)] = 0;
+    setups[4].fdLinSystematic = true;
+    return setups;
+}
+
+TEST(Coverage, ExactAndMonteCarloAgreeOnBudgets) {
+    for (const MeasurementSetup& setup : VariedSetups()) {
+        const UncertaintyBudget budget = EvaluateBudget(setup);
+        const std::vector<ErrorTerm> terms = BudgetErrorTerms(setup, budget);
+        const auto exact = ExactCoverage(terms);
+        const auto mc = MonteCarloCoverage(terms);
+        ASSERT_TRUE(exact.has_value() && mc.has_value());
+        SCOPED_TRACE(setup.returnLossDb);
+        EXPECT_NEAR(exact->halfWidth95 / exact->k95, budget.uc, 1e-12);
+        EXPECT_NEAR(mc->figures.halfWidth95, exact->halfWidth95, 2.0 * mc->figures.tolerance);
+        EXPECT_NEAR(mc->figures.coverageOfMU, exact->coverageOfMU, 0.005);
+        const auto again = MonteCarloCoverage(terms);
+        EXPECT_EQ(again->figures.halfWidth95, mc->figures.halfWidth95); // same seed, same result
+    }
+}
+
+TEST(Coverage, NoDistributionWithoutTerms) {
+    MeasurementSetup setup = StartSetup();
+    setup.include.fill(0);
+    const UncertaintyBudget budget = EvaluateBudget(setup);
+    EXPECT_FALSE(BudgetCoverage(setup, budget, CoverageMethod::exact).has_value());
+    EXPECT_FALSE(BudgetCoverage(setup, budget, CoverageMethod::monteCarlo).has_value());
+    EXPECT_TRUE(ExactDensityCurve(BudgetErrorTerms(setup, budget), -1.0, 1.0, 11).empty());
+    EXPECT_FALSE(ExactCoverage({{D::normal, std::numeric_limits<double>::infinity()}}).has_value());
+}
+
+// Only the mismatch term: the arcsine's closed form; the systematic error takes no part.
+TEST(Coverage, OneTermBudgetIsItsClosedForm) {
+    MeasurementSetup setup = StartSetup();
+    setup.include.fill(0);
+    setup.include[Index(Contribution::M)] = 1;
+    const UncertaintyBudget budget = EvaluateBudget(setup);
+    const auto figures = BudgetCoverage(setup, budget, CoverageMethod::exact);
+    ASSERT_TRUE(figures.has_value());
+    EXPECT_NEAR(figures->k95, kSqrt2 * std::sin(0.95 * std::numbers::pi / 2.0), 1e-12);
+    EXPECT_EQ(figures->coverageOfMU, 1.0);
+}
+
+} // namespace
+} // namespace tarvex
