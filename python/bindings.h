@@ -9,5 +9,6 @@ void AddBudget(pybind11::module_& module);    // Budget, budget()
 void AddBatch(pybind11::module_& module);     // budgets()
 void AddCatalogue(pybind11::module_& module); // sensors(), basic_units(), resolutions(), limits()
 void AddSweep(pybind11::module_& module);     // sweep()
+void AddCoverage(pybind11::module_& module);  // coverage()
 
 } // namespace tarvex::python

@@ -16,5 +16,6 @@ PYBIND11_MODULE(_core, module) {
     tarvex::python::AddBudget(module);
     tarvex::python::AddBatch(module);
     tarvex::python::AddSweep(module);
+    tarvex::python::AddCoverage(module);
     tarvex::python::AddCatalogue(module);
 }

@@ -6,17 +6,20 @@ namespace tarvex::python {
 
 ResultNumbers NumbersInUnit(const MeasurementSetup& setup, const UncertaintyBudget& budget) {
     const ResultValues values = ShownValues(budget, setup.unit);
-    const double scale = setup.unit == ResultUnit::percent ? 100.0 : 1.0; // the "%" patterns' factor
     ResultNumbers numbers;
     for (std::size_t i = 0; i < kContributionCount; ++i) {
-        numbers.u[i] = scale * values.u[i];
+        numbers.u[i] = InResultUnit(values.u[i], setup.unit);
     }
-    numbers.uc = scale * values.uc;
-    numbers.MU = scale * values.MU;
+    numbers.uc = InResultUnit(values.uc, setup.unit);
+    numbers.MU = InResultUnit(values.MU, setup.unit);
     if (budget.showSystematic) {
-        numbers.systematicError = scale * values.systematicError;
+        numbers.systematicError = InResultUnit(values.systematicError, setup.unit);
     }
     return numbers;
+}
+
+double InResultUnit(double shown, ResultUnit unit) {
+    return unit == ResultUnit::percent ? 100.0 * shown : shown; // the "%" patterns' factor
 }
 
 } // namespace tarvex::python

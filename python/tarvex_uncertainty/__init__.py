@@ -11,6 +11,7 @@ the same inputs (named like tarvex-budget's batch columns), checks, messages and
 budget(**setup)            one setup -> Budget (contributions by key, uc, MU, systematic_error, texts)
 budgets(columns)           many setups as columns (dict or pandas DataFrame) -> dict of NumPy arrays
 sweep(axis, **setup)       the chart's arrays over the sensor's frequency or level range
+coverage(method, **setup)  what MU covers and the 95 % interval (exact or Monte Carlo)
 sensors(), basic_units(), resolutions(), limits(sensor)
                            what the inputs may be
 
@@ -25,6 +26,7 @@ from tarvex_uncertainty._core import (
     basic_units,
     budget,
     budgets,
+    coverage,
     limits,
     resolutions,
     sensors,
@@ -36,6 +38,7 @@ __all__ = [
     "basic_units",
     "budget",
     "budgets",
+    "coverage",
     "limits",
     "resolutions",
     "sensors",

@@ -104,6 +104,28 @@ def sweep(
 ) -> dict[str, npt.NDArray[np.float64]]:
     """The chart's arrays over the sensor's frequency or level range."""
 
+def coverage(
+    method: Literal["exact", "montecarlo"] = ...,
+    seed: int | None = ...,
+    *,
+    sensor: _Text = ...,
+    basic_unit: _Text = ...,
+    resolution: _Text = ...,
+    frequency_ghz: _Number = ...,
+    level_dbm: _Number = ...,
+    return_loss_db: _Number = ...,
+    filter: _Number = ...,
+    harmonic_2f_dbc: _Number = ...,
+    harmonic_3f_dbc: _Number = ...,
+    temp_min_c: _Number = ...,
+    temp_max_c: _Number = ...,
+    mismatch: Literal["probable", "conservative"] | None = ...,
+    fd_lin: Literal["statistical", "systematic"] | None = ...,
+    exclude: _Keys = ...,
+    unit: Literal["dB", "percent"] | None = ...,
+) -> dict[str, float] | None:
+    """What MU covers and the 95 % interval; None without a distribution."""
+
 def sensors() -> list[str]: ...
 def basic_units() -> list[str]: ...
 def resolutions() -> list[str]: ...

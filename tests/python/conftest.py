@@ -13,13 +13,13 @@ def run_tool():
     """Runs tarvex-budget --batch on rows (dicts of column -> text) and returns its records as dicts."""
     tool = os.environ["TARVEX_BUDGET"]
 
-    def run(rows, values="exact"):
-        columns = list(rows[0])
+    def run(rows, values="exact", *options):
+        columns = list(dict.fromkeys(name for row in rows for name in row))
         text = io.StringIO()
-        writer = csv.DictWriter(text, columns, lineterminator="\n")
+        writer = csv.DictWriter(text, columns, restval="", lineterminator="\n")
         writer.writeheader()
         writer.writerows(rows)
-        done = subprocess.run([tool, "--batch", "-", "--values", values], input=text.getvalue(),
+        done = subprocess.run([tool, "--batch", "-", "--values", values, *options], input=text.getvalue(),
                               capture_output=True, text=True, check=False)
         assert done.returncode in (0, 1), done.stderr
         return list(csv.DictReader(io.StringIO(done.stdout, newline="")))

@@ -124,3 +124,16 @@ def test_budget_agrees_with_budgets_row_by_row(rows):
         b = tu.budget(**setup)
         assert [b.MU, b.uc] == [table["MU"][i], table["uc"][i]]
         assert list(b.contributions.values()) == [table[f"u_{k}"][i] for k in KEYS]
+
+
+@pytest.mark.parametrize("method", ["exact", "montecarlo"])
+def test_coverage_equals_the_tools(method, run_tool):
+    setups = [{"sensor": "TS-106", "frequency_ghz": "20", "level_dbm": "8", "unit": "percent"},
+              {"sensor": "TS-301", "fd_lin": "systematic", "unit": "dB"},
+              {"sensor": "TS-301", "fd_lin": "", "unit": "", "exclude": " ".join(KEYS)}]  # no distribution
+    for setup, record in zip(setups, run_tool(setups, "exact", f"--coverage={method}")):
+        figures = tu.coverage(method, **setup)
+        if record["k95"] == "":
+            assert figures is None
+        else:
+            assert figures == {name: type(value)(record[name]) for name, value in figures.items()}
