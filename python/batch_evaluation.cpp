@@ -73,7 +73,7 @@ InputColumns ReadColumns(py::handle mapping) {
             throw py::type_error("column names must be str, not " +
                                  std::string(py::str(key.get_type().attr("__name__"))));
         }
-        const std::string name = key.cast<std::string>();
+        const auto name = key.cast<std::string>();
         const py::object value = mapping[key];
         if (name == kBatchInputColumns.front()) {
             idValue = value;

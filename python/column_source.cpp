@@ -44,10 +44,10 @@ bool IsArrayLike(py::handle value) {
 } // namespace
 
 void PrepareNumpy() {
-    py::array_t<double>(0);
-    py::array_t<std::int64_t>(0);
-    py::array_t<std::uint64_t>(0);
-    py::dtype("O");
+    const py::array_t<double> doubles(0);
+    const py::array_t<std::int64_t> integers(0);
+    const py::array_t<std::uint64_t> naturals(0);
+    const py::dtype objects("O");
     ValueText(py::module_::import("numpy").attr("float32")(0)); // looks up numpy.floating
 }
 
@@ -69,7 +69,7 @@ ColumnSource::ColumnSource(std::string_view column, py::handle value) {
 }
 
 void ColumnSource::ReadArray(std::string_view column, py::handle value) {
-    py::array array = py::reinterpret_borrow<py::array>(value);
+    auto array = py::reinterpret_borrow<py::array>(value);
     if (array.ndim() != 1) {
         throw py::value_error(std::string(column) + ": a column must be one-dimensional, this one has " +
                               std::to_string(array.ndim()) + " dimensions");

@@ -39,7 +39,7 @@ public:
 private:
     enum class Kind : std::uint8_t { single, float64, int64, uint64, ucs4, bytes, objects };
 
-    void ReadArray(std::string_view column, pybind11::handle array);
+    void ReadArray(std::string_view column, pybind11::handle value);
 
     Kind m_kind = Kind::single;
     pybind11::object m_keep; // the array or sequence that the pointers below point into

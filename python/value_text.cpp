@@ -18,7 +18,7 @@ void AssignUtf8(PyObject* text, std::string& out) {
     }
     // Lone surrogates have no UTF-8 form: they become U+FFFD, which no input allows.
     PyErr_Clear();
-    const py::bytes encoded =
+    const auto encoded =
         py::reinterpret_steal<py::bytes>(PyUnicode_AsEncodedString(text, "utf-8", "replace"));
     out = encoded.cast<std::string>();
 }
@@ -46,8 +46,17 @@ bool IsPandasMissing(PyObject* object) {
         PyErr_Clear();
         return false;
     }
-    const py::object module = py::reinterpret_steal<py::object>(pandas);
+    const auto module = py::reinterpret_steal<py::object>(pandas);
     return object == module.attr("NA").ptr() || object == module.attr("NaT").ptr();
+}
+
+// Any other value: pandas' missing values are an empty field, everything else its str().
+void AssignOther(py::handle value, std::string& text) {
+    if (IsPandasMissing(value.ptr())) {
+        text.clear();
+        return;
+    }
+    AssignUtf8(py::str(value).ptr(), text);
 }
 
 } // namespace
@@ -69,10 +78,8 @@ void AssignValueText(py::handle value, std::string& text) {
         AssignUtf8(py::str(py::reinterpret_steal<py::object>(PyNumber_Index(object))).ptr(), text);
     } else if (PyObject_IsInstance(object, NumpyFloating()) == 1) { // float32 and other NumPy floats
         AssignValueText(py::reinterpret_borrow<py::object>(value).cast<py::float_>(), text);
-    } else if (IsPandasMissing(object)) {
-        text.clear();
     } else {
-        AssignUtf8(py::str(value).ptr(), text);
+        AssignOther(value, text);
     }
 }
 

@@ -50,16 +50,20 @@ def main():
         "budgets, values='display'": time_budgets(tu.budgets, numbers, rows, values="display"),
     }
     grown = (resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before) / 1024
-
-    tool_output = subprocess.run([bench], capture_output=True, text=True, check=True).stdout
-    tool = float(re.search(r"tarvex-budget --batch .* (\d+) ns/row", tool_output).group(1))
-    bare = float(re.search(r"EvaluateBudget alone .* (\d+) ns/row", tool_output).group(1))
     print(f"rows                                        {rows}")
+    for name, ns in results.items():
+        print(f"{name:44}{ns:6.0f} ns/row", flush=True)
+    print(f"peak memory growth over the calls           {grown:6.0f} MiB (input DataFrames read before)")
+
+    measured = subprocess.run([bench], capture_output=True, text=True, check=False)
+    if measured.returncode != 0:
+        sys.exit(f"cli_batch_bench failed: {measured.stderr}")
+    tool = float(re.search(r"tarvex-budget --batch .* (\d+) ns/row", measured.stdout).group(1))
+    bare = float(re.search(r"EvaluateBudget alone .* (\d+) ns/row", measured.stdout).group(1))
     print(f"tarvex-budget --batch                       {tool:6.0f} ns/row")
     print(f"EvaluateBudget alone                        {bare:6.0f} ns/row")
     for name, ns in results.items():
-        print(f"{name:44}{ns:6.0f} ns/row  {tool / ns:4.2f}x the tool's speed  {ns / bare:4.2f}x the bare cost")
-    print(f"peak memory growth over the calls           {grown:6.0f} MiB (input DataFrames read before)")
+        print(f"{name:44}{tool / ns:4.2f}x the tool's speed  {ns / bare:4.2f}x the bare cost")
 
 
 if __name__ == "__main__":
