@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <unordered_map>
 
 namespace py = pybind11;
@@ -131,8 +132,8 @@ public:
     // Without the GIL.
     void Valid(std::size_t row, const MeasurementSetup& setup, const UncertaintyBudget& budget) {
         if (m_style == ValueStyle::display) {
-            m_pending.push_back({row, true, {}});
-            AssignBatchResultFields(setup, budget, m_style, m_pending.back().texts);
+            PendingRow& pending = NextPending(row, true);
+            AssignBatchResultFields(setup, budget, m_style, pending.texts);
             return;
         }
         const ResultNumbers numbers = NumbersInUnit(setup, budget);
@@ -147,12 +148,12 @@ public:
         for (double* column : m_numberData) {
             column[row] = kNoValue;
         }
-        m_pending.push_back({row, false, {std::string(problems)}});
+        NextPending(row, false).texts.assign(1, std::string(problems));
     }
 
     // With the GIL: the chunk's texts into the object arrays.
     void Publish() {
-        for (const PendingRow& pending : m_pending) {
+        for (const PendingRow& pending : std::span(m_pending).first(m_pendingCount)) {
             if (!pending.valid) {
                 m_errors.Set(pending.row, py::str(pending.texts.front()));
                 continue;
@@ -161,7 +162,7 @@ public:
                 m_texts[i].Set(pending.row, Interned(pending.texts[i]));
             }
         }
-        m_pending.clear();
+        m_pendingCount = 0;
     }
 
     py::dict Take(const py::object& id) {
@@ -181,10 +182,20 @@ public:
 private:
     // A valid row's texts (display), or an invalid row's error alone.
     struct PendingRow {
-        std::size_t row;
-        bool valid;
+        std::size_t row = 0;
+        bool valid = false;
         std::vector<std::string> texts;
     };
+
+    PendingRow& NextPending(std::size_t row, bool valid) {
+        if (m_pendingCount == m_pending.size()) {
+            m_pending.emplace_back();
+        }
+        PendingRow& pending = m_pending[m_pendingCount++];
+        pending.row = row;
+        pending.valid = valid;
+        return pending;
+    }
 
     // The few distinct texts of a display column are shared rather than made again for every row.
     py::handle Interned(const std::string& text) {
@@ -200,7 +211,8 @@ private:
     std::vector<double*> m_numberData; // their memory, written without the GIL
     std::vector<ObjectColumn> m_texts;
     ObjectColumn m_errors;
-    std::vector<PendingRow> m_pending;
+    std::vector<PendingRow> m_pending; // the first m_pendingCount are this chunk's; all keep their storage
+    std::size_t m_pendingCount = 0;
     std::unordered_map<std::string, py::object> m_interned;
 };
 

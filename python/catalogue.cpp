@@ -74,8 +74,7 @@ void AddCatalogue(py::module_& module) {
         "limits(sensor) -> dict[str, tuple]\n\n"
         "The lowest and highest value of every numeric input with this sensor, keyed by input name:\n"
         "frequency_ghz and level_dbm are the sensor's (0 GHz where it reaches down to DC), the others\n"
-        "the same for every sensor. Both ends are allowed; level_dbm, filter, the harmonics and the\n"
-        "temperatures take whole numbers. An unknown sensor raises ValueError.");
+        "the same for every sensor. Both ends are allowed. An unknown sensor raises ValueError.");
 }
 
 } // namespace tarvex::python

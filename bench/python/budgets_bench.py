@@ -6,7 +6,6 @@ Usage: /usr/bin/python3 bench/python/budgets_bench.py BUILD_DIR   (a build with 
 
 import os
 import re
-import resource
 import statistics
 import subprocess
 import sys
@@ -29,6 +28,22 @@ def time_budgets(budgets, columns, rows, **options):
     return per_row_ns(statistics.median(times), rows)
 
 
+def status_kib(field):
+    with open("/proc/self/status") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith(field + ":"))
+
+
+def peak_growth_mib(budgets, columns):
+    """The peak resident memory of one call above the memory before it, and the size of its result."""
+    before = status_kib("VmRSS")
+    with open("/proc/self/clear_refs", "w") as clear:
+        clear.write("5")  # resets the peak (VmHWM) to the current resident size
+    result = budgets(columns)
+    peak = status_kib("VmHWM")
+    arrays = sum(column.nbytes for column in result.values())
+    return (peak - before) / 1024, arrays / 2**20
+
+
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
     sys.path.insert(0, os.path.join(build, "python"))
@@ -42,18 +57,17 @@ def main():
         numbers = pandas.read_csv(batch.name, keep_default_na=False)  # numeric columns as int64/float64
     rows = len(texts)
     as_dict = {name: texts[name].to_numpy() for name in texts}
-    before = resource.getrusage(resource.RUSAGE_SELF).ru_maxrss
+    grown, arrays = peak_growth_mib(tu.budgets, texts)
     results = {
         "budgets, texts (DataFrame of str)": time_budgets(tu.budgets, texts, rows),
         "budgets, numbers (int64/float64 columns)": time_budgets(tu.budgets, numbers, rows),
         "budgets, dict of NumPy object arrays": time_budgets(tu.budgets, as_dict, rows),
         "budgets, values='display'": time_budgets(tu.budgets, numbers, rows, values="display"),
     }
-    grown = (resource.getrusage(resource.RUSAGE_SELF).ru_maxrss - before) / 1024
     print(f"rows                                        {rows}")
     for name, ns in results.items():
         print(f"{name:44}{ns:6.0f} ns/row", flush=True)
-    print(f"peak memory growth over the calls           {grown:6.0f} MiB (input DataFrames read before)")
+    print(f"peak memory growth of one call              {grown:6.0f} MiB (its result arrays: {arrays:.0f} MiB)")
 
     measured = subprocess.run([bench], capture_output=True, text=True, check=False)
     if measured.returncode != 0:

@@ -225,7 +225,7 @@ void ReportTest::reportFormatsInGermanLocale() {
     QVERIFY(tool.waitForFinished(10000) && tool.exitCode() == 0);
     const QList<QByteArray> results = tool.readAllStandardOutput().split('\n');
     const qsizetype inputColumns = 16;
-    QCOMPARE(results[1].split(',').mid(1), report[1].trimmed().split(',').mid(inputColumns));
+    QCOMPARE(results[1].trimmed().split(',').mid(1), report[1].trimmed().split(',').mid(inputColumns));
 }
 
 void ReportTest::failedSaveLeavesNoFile_data() {
