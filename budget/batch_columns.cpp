@@ -75,7 +75,7 @@ std::vector<std::string> BatchInputFields(const MeasurementSetup& setup, std::st
         setup.basicUnit,
         setup.resolution,
         ShortestDecimal(setup.frequency),
-        std::to_string(setup.level),
+        ShortestDecimal(setup.level),
         ShortestDecimal(setup.returnLossDb),
         std::to_string(setup.filterNumber),
         std::to_string(setup.harmonic2f),

@@ -18,8 +18,15 @@ std::vector<ErrorTerm> BudgetErrorTerms(const MeasurementSetup& setup, const Unc
 }
 
 bool HasDistribution(const std::vector<ErrorTerm>& terms) {
-    return !terms.empty() && std::all_of(terms.begin(), terms.end(),
-                                         [](const ErrorTerm& t) { return std::isfinite(t.u) && t.u > 0.0; });
+    double variance = 0.0;
+    for (const ErrorTerm& term : terms) {
+        if (!std::isfinite(term.u) || !(term.u > 0.0)) {
+            return false;
+        }
+        variance += term.u * term.u;
+    }
+    // Standard deviations whose squares overflow or vanish describe no measurement.
+    return std::isfinite(variance) && variance > 0.0;
 }
 
 std::optional<CoverageFigures> ExactCoverage(const std::vector<ErrorTerm>& terms) {

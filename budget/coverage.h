@@ -50,7 +50,8 @@ struct MonteCarloOutcome {
     std::vector<double> values; // every trial's total error, dB, in no particular order
 };
 
-// Whether the terms have a distribution: at least one, every standard deviation finite and > 0.
+// Whether the terms have a distribution: at least one, every standard deviation finite and > 0, and the
+// sum of their squares finite and > 0.
 bool HasDistribution(const std::vector<ErrorTerm>& terms);
 
 // None when there is no term (every contribution unticked or zero) or a value is not finite.

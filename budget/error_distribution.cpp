@@ -10,107 +10,23 @@
 namespace tarvex {
 namespace {
 
-using CdfDensity = SumDistribution::CdfAndDensity;
-
-CdfDensity NormalAt(double u, double x) {
-    const double z = x / u;
-    return {0.5 * std::erfc(-z / std::numbers::sqrt2),
-            std::exp(-0.5 * z * z) / (u * std::sqrt(2.0 * std::numbers::pi))};
-}
-
-CdfDensity RectangularAt(double u, double x) {
-    const double a = u * Info(Distribution::rectangular).divisor;
-    if (x <= -a || x >= a) {
-        return {x <= -a ? 0.0 : 1.0, 0.0};
-    }
-    return {(x + a) / (2.0 * a), 1.0 / (2.0 * a)};
-}
-
-CdfDensity ArcsineAt(double u, double x) {
-    const double b = u * Info(Distribution::arcsine).divisor;
-    if (x <= -b || x >= b) {
-        return {x <= -b ? 0.0 : 1.0, 0.0};
-    }
-    return {0.5 + std::asin(x / b) / std::numbers::pi,
-            1.0 / (std::numbers::pi * std::sqrt((b - x) * (b + x)))};
-}
-
-// A term's reach in standard deviations: the normal's tail beyond 8.5 u holds 1e-17; the bounded shapes
-// end at their half-width.
-constexpr std::array<double, 3> kReachPerU{8.5, std::numbers::sqrt3, std::numbers::sqrt2};
-
-double ReachOf(const ErrorTerm& term) {
-    return kReachPerU[static_cast<std::size_t>(term.distribution)] * term.u;
-}
-
 // Lattice steps per standard deviation of the continuous part (the coarse lattice).
 constexpr double kCoarseStepsPerSd = 64.0;
 // Terms below this fraction of the whole standard deviation join the normal term.
-constexpr double kNegligibleShare = 1e-3;
-// The closed-form part stays continuous while its standard deviation is at least this share of the whole.
-constexpr double kSmoothShare = 0.3;
+// (Its shape changes a probability by about its excess kurtosis times (u/sd)⁴ / 24 · 0.3: below 1e-8.)
+constexpr double kNegligibleShare = 0.02;
 // Phases per arcsine term for each ratio of its bound to the closed form's standard deviation, and the
 // most phase combinations the averaging may take before the lattice takes over.
-constexpr double kPhasesPerRatio = 4.0;
-constexpr double kFewestPhases = 4.0;
-constexpr double kMostPhasePoints = 6000.0;
+constexpr double kPhasesPerRatio = 3.0;
+constexpr double kFewestPhases = 2.0;
+constexpr double kMostPhasePoints = 20000.0;
+// The lattice's fallback: the closed form stays continuous while its standard deviation is at least this
+// share of the widest arcsine term's; the lattice step is never below this share of the whole standard
+// deviation divided by kCoarseStepsPerSd, which bounds the work.
+constexpr double kSmoothEnough = 0.3;
+constexpr double kFinestStepShare = 0.1;
 // Masses below this are dropped from a lattice's ends.
 constexpr double kNegligibleMass = 1e-18;
-
-CdfDensity TermAt(const ErrorTerm& term, double x) {
-    constexpr std::array<CdfDensity (*)(double, double), 3> kAt{NormalAt, RectangularAt, ArcsineAt};
-    return kAt[static_cast<std::size_t>(term.distribution)](term.u, x);
-}
-
-// The n-th and (n-1)-th repeated integrals of the normal distribution function with standard deviation
-// sigma, I_n(x) = E[(x - G)₊ⁿ] / n!, from the partial moments J_n(z) = E[(z - Z)₊ⁿ] of a standard normal:
-// J_0 = Φ, J_1 = zΦ + φ, J_n = z J_(n-1) + (n - 1) J_(n-2). With sigma 0, I_n(x) = x₊ⁿ / n!.
-std::pair<double, double> RepeatedIntegrals(double sigma, double x, int n) {
-    if (sigma == 0.0) {
-        const auto power = [x](int k) { return x <= 0.0 ? 0.0 : std::pow(x, k) / std::tgamma(k + 1.0); };
-        return {power(n), power(n - 1)};
-    }
-    const double z = x / sigma;
-    const CdfDensity standard = NormalAt(1.0, z);
-    double previous = standard.cdf;                       // J_0
-    double current = z * standard.cdf + standard.density; // J_1
-    for (int k = 2; k <= n; ++k) {
-        previous = std::exchange(current, z * current + (k - 1) * previous);
-    }
-    double scale = 1.0; // sigma^(n-1) / (n-1)!
-    for (int k = 1; k < n; ++k) {
-        scale *= sigma / k;
-    }
-    return {scale * sigma / n * current, scale * previous};
-}
-
-// A normal term plus rectangular terms in closed form: adding a rectangle of half-width a turns a
-// distribution function F into (∫ F from x - a to x + a) / 2a, so m rectangles give a signed sum of the
-// m-th repeated integral over the 2^m corners x ± a_1 ± ... ± a_m, divided by the product of the 2a.
-CdfDensity NormalWithRectanglesAt(double sigma, const std::vector<double>& halfWidths, double x) {
-    const auto m = static_cast<int>(halfWidths.size());
-    if (m == 0) {
-        return NormalAt(sigma, x);
-    }
-    CdfDensity sum{0.0, 0.0};
-    double scale = 1.0;
-    for (const double a : halfWidths) {
-        scale *= 2.0 * a;
-    }
-    for (unsigned corner = 0; corner < (1U << halfWidths.size()); ++corner) {
-        double shift = 0.0;
-        double sign = 1.0;
-        for (std::size_t j = 0; j < halfWidths.size(); ++j) {
-            const bool minus = ((corner >> j) & 1U) != 0;
-            shift += minus ? -halfWidths[j] : halfWidths[j];
-            sign = minus ? -sign : sign;
-        }
-        const auto [integral, lower] = RepeatedIntegrals(sigma, x + shift, m);
-        sum.cdf += sign * integral;
-        sum.density += sign * lower;
-    }
-    return {sum.cdf / scale, sum.density / scale};
-}
 
 SumDistribution::Lattice Delta() {
     return {1.0, 0.0, {1.0}, {}, {}};
@@ -207,9 +123,8 @@ Split WidestArcsineApart(Split split) {
     return apart;
 }
 
-std::size_t PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
-    return static_cast<std::size_t>(kFewestPhases +
-                                    std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd));
+double PhaseCount(const ErrorTerm& arcsine, double closedFormSd) {
+    return kFewestPhases + std::ceil(kPhasesPerRatio * ReachOf(arcsine) / closedFormSd);
 }
 
 // The sums of every arcsine term's equally spaced phase points, each of equal weight, in ascending order;
@@ -218,14 +133,14 @@ std::optional<SumDistribution::Lattice> PhasePoints(const std::vector<ErrorTerm>
                                                     double closedFormSd) {
     double count = 1.0;
     for (const ErrorTerm& term : arcsines) {
-        count *= static_cast<double>(PhaseCount(term, closedFormSd));
+        count *= PhaseCount(term, closedFormSd);
     }
-    if (count > kMostPhasePoints) {
+    if (!(count <= kMostPhasePoints)) {
         return std::nullopt;
     }
     std::vector<double> sums{0.0};
     for (const ErrorTerm& term : arcsines) {
-        const std::size_t n = PhaseCount(term, closedFormSd);
+        const auto n = static_cast<std::size_t>(PhaseCount(term, closedFormSd));
         std::vector<double> next;
         next.reserve(sums.size() * n);
         for (std::size_t i = 0; i < n; ++i) {
@@ -269,17 +184,23 @@ std::pair<std::size_t, std::size_t> Window(const SumDistribution::Lattice& latti
 } // namespace
 
 SumDistribution::SumDistribution(const std::vector<ErrorTerm>& terms) {
+    constexpr std::array<double, 3> kExcessKurtosis{0.0, -1.2, -1.5}; // normal, rectangular, arcsine
+    double fourthCumulant = 0.0;
     for (const ErrorTerm& term : terms) {
         m_reach += ReachOf(term);
+        fourthCumulant += kExcessKurtosis[static_cast<std::size_t>(term.distribution)] * std::pow(term.u, 4);
     }
     m_sd = std::sqrt(SumOfSquares(terms));
+    m_excessKurtosis = fourthCumulant / std::pow(m_sd, 4);
     Split split = SplitTerms(terms, m_sd);
     m_hasArcsine = !split.arcsines.empty();
     // The normal term smooths the rectangular ones' corners: its width sets the number of phases.
     const double normalSd = split.closedForm.front().u;
     auto points =
         normalSd > 0.0 || split.arcsines.empty() ? PhasePoints(split.arcsines, normalSd) : std::nullopt;
-    if (!points) {
+    const auto widest = std::max_element(split.arcsines.begin(), split.arcsines.end(),
+                                         [](const ErrorTerm& a, const ErrorTerm& b) { return a.u < b.u; });
+    if (!points && std::sqrt(SumOfSquares(split.closedForm)) < kSmoothEnough * widest->u) {
         split = WidestArcsineApart(std::move(split));
     }
     for (const ErrorTerm& term : split.closedForm) {
@@ -297,7 +218,8 @@ SumDistribution::SumDistribution(const std::vector<ErrorTerm>& terms) {
         m_extrapolate = false;
         return;
     }
-    const double coarseStep = std::sqrt(SumOfSquares(split.closedForm)) / kCoarseStepsPerSd;
+    const double coarseStep =
+        std::max(std::sqrt(SumOfSquares(split.closedForm)), kFinestStepShare * m_sd) / kCoarseStepsPerSd;
     m_coarse = BuildLattice(split.arcsines, coarseStep);
     m_fine = BuildLattice(split.arcsines, coarseStep / 2.0);
 }
@@ -308,13 +230,13 @@ SumDistribution::CdfAndDensity SumDistribution::Continuous::At(double x) const {
 
 // The continuous part's distribution function and density summed over the lattice: points more than the
 // part's reach below x count whole, points more than it above x nothing.
-CdfDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
+CdfAndDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
     const double reach = m_continuous.reach;
     const auto [lo, end] = Window(lattice, x - reach, x + reach);
-    CdfDensity sum{lattice.below[lo], 0.0};
+    CdfAndDensity sum{lattice.below[lo], 0.0};
     for (auto k = lo; k < end; ++k) {
         const double position = PositionOf(lattice, k);
-        const CdfDensity part = m_continuous.At(x - position);
+        const CdfAndDensity part = m_continuous.At(x - position);
         sum.cdf += lattice.mass[k] * part.cdf;
         sum.density += lattice.mass[k] * part.density;
     }
@@ -322,12 +244,12 @@ CdfDensity SumDistribution::LatticeAt(const Lattice& lattice, double x) const {
 }
 
 // Richardson's extrapolation of the two lattices to step 0: the error falls as the step squared.
-CdfDensity SumDistribution::At(double x) const {
+CdfAndDensity SumDistribution::At(double x) const {
     if (!m_extrapolate) {
         return LatticeAt(m_fine, x);
     }
-    const CdfDensity coarse = LatticeAt(m_coarse, x);
-    const CdfDensity fine = LatticeAt(m_fine, x);
+    const CdfAndDensity coarse = LatticeAt(m_coarse, x);
+    const CdfAndDensity fine = LatticeAt(m_fine, x);
     return {std::clamp((4.0 * fine.cdf - coarse.cdf) / 3.0, 0.0, 1.0),
             std::max((4.0 * fine.density - coarse.density) / 3.0, 0.0)};
 }
@@ -336,7 +258,7 @@ double SumDistribution::ProbabilityWithin(double x) const {
     if (x >= m_reach) {
         return 1.0;
     }
-    return x <= 0.0 ? 0.0 : Cdf(x) - Cdf(-x);
+    return x <= 0.0 ? 0.0 : 2.0 * Cdf(x) - 1.0; // symmetric about 0
 }
 
 namespace {
@@ -355,7 +277,7 @@ template <typename Function> double IncreasingRoot(Function g, double lo, double
         const double newton = x - value / slope;
         const bool inside = slope > 0.0 && newton > lo && newton < hi;
         const double next = inside ? newton : 0.5 * (lo + hi);
-        if (std::fabs(next - x) <= 1e-14 * std::fabs(x)) {
+        if (std::fabs(next - x) <= 1e-13 * std::fabs(x)) {
             return next;
         }
         x = next;
@@ -363,20 +285,36 @@ template <typename Function> double IncreasingRoot(Function g, double lo, double
     return x;
 }
 
+// erf⁻¹(y) for 0 < y < 1 by Newton's steps from a rough start.
+double InverseErf(double y) {
+    double x = 1.0;
+    for (int i = 0; i < 60; ++i) {
+        const double step = (std::erf(x) - y) / (2.0 / std::sqrt(std::numbers::pi) * std::exp(-x * x));
+        x -= step;
+        if (std::fabs(step) < 1e-15) {
+            break;
+        }
+    }
+    return x;
+}
+
 } // namespace
 
+// Newton's steps from the Cornish-Fisher estimate z + γ₂ (z³ - 3z) / 24 of the normal quantile z, γ₂ the
+// excess kurtosis; by symmetry P(-x <= X <= x) = 2 F(x) - 1.
 double SumDistribution::SymmetricHalfWidth(double p) const {
     const auto excess = [this, p](double x) {
-        const CdfDensity upper = At(x);
-        const CdfDensity lower = At(-x);
-        return std::pair{upper.cdf - lower.cdf - p, upper.density + lower.density};
+        const CdfAndDensity at = At(x);
+        return std::pair{2.0 * at.cdf - 1.0 - p, 2.0 * at.density};
     };
-    return IncreasingRoot(excess, 0.0, m_reach, 1.96 * m_sd);
+    const double z = std::sqrt(2.0) * InverseErf(p);
+    const double k = std::clamp(z + m_excessKurtosis * (z * z * z - 3.0 * z) / 24.0, 0.5 * z, z);
+    return IncreasingRoot(excess, 0.0, m_reach, k * m_sd);
 }
 
 double SumDistribution::QuantileNear(double probability, double start) const {
     const auto excess = [this, probability](double x) {
-        const CdfDensity at = At(x);
+        const CdfAndDensity at = At(x);
         return std::pair{at.cdf - probability, at.density};
     };
     return IncreasingRoot(excess, -m_reach, m_reach, start);

@@ -1,25 +1,14 @@
 #pragma once
 
-#include "budget/distribution.h"
+#include "budget/error_shapes.h"
 
 #include <vector>
 
 namespace tarvex {
 
-// One independent random error: its distribution (symmetric about 0) and its standard deviation u > 0.
-struct ErrorTerm {
-    Distribution distribution;
-    double u;
-};
-
-struct Interval {
-    double low;
-    double high;
-};
-
 // The distribution of a sum of independent error terms. All normal terms form one normal term; terms far
-// below the whole standard deviation (u < 1e-3 of it, whose shape changes a probability by less than
-// 1e-12) join it as well. The normal term and the rectangular ones are summed in closed form. An arcsine
+// below the whole standard deviation (u < 0.02 of it, whose shape changes a probability by less than
+// 1e-8) join it as well. The normal term and the rectangular ones are summed in closed form. An arcsine
 // term b·cos(φ) is the mean over its phase φ: the closed form is averaged over equally spaced phases of
 // every arcsine term (the midpoint rule, whose error falls exponentially with the number of phases for a
 // smooth periodic function; the number follows from b against the closed form's width). Where the closed
@@ -36,10 +25,7 @@ public:
     double StandardDeviation() const { return m_sd; }
     // Beyond ±Reach() lies a probability below 1e-15.
     double Reach() const { return m_reach; }
-    struct CdfAndDensity {
-        double cdf;
-        double density;
-    };
+    using CdfAndDensity = tarvex::CdfAndDensity;
     // The distribution function and the density at x, in one pass.
     CdfAndDensity At(double x) const;
     double Cdf(double x) const { return At(x).cdf; }
@@ -78,6 +64,7 @@ private:
     Lattice m_fine;
     double m_sd = 0.0;
     double m_reach = 0.0;
+    double m_excessKurtosis = 0.0;
     bool m_hasArcsine = false;
     bool m_extrapolate = true; // the lattices differ in step and are extrapolated
 };

@@ -48,6 +48,7 @@ struct InputInfo {
     std::string_view caption;   // as documents and accessible names show it, e.g. "Level"
     std::string_view unit;      // e.g. "dBm"; empty for texts, keywords and pure numbers
     std::string_view help;      // what the input is, one line without its allowed values
+    bool number = false;        // written as a decimal number
 };
 
 // The units as the window writes them.
@@ -58,19 +59,19 @@ inline constexpr std::array<InputInfo, kInputCount> kInputs{{
     {Input::sensor, "sensor", "--sensor", "ID", "Power Sensor", "", "power sensor"},
     {Input::basicUnit, "basic_unit", "--basic-unit", "ID", "Basic Unit", "", "basic unit"},
     {Input::resolution, "resolution", "--resolution", "TEXT", "Resolution", "", "display resolution"},
-    {Input::frequency, "frequency_ghz", "--frequency", "GHZ", "Frequency", "GHz", "frequency in GHz"},
-    {Input::level, "level_dbm", "--level", "DBM", "Level", "dBm", "level in whole dBm"},
+    {Input::frequency, "frequency_ghz", "--frequency", "GHZ", "Frequency", "GHz", "frequency in GHz", true},
+    {Input::level, "level_dbm", "--level", "DBM", "Level", "dBm", "level in dBm", true},
     {Input::returnLoss, "return_loss_db", "--return-loss", "DB", "Return Loss", "dB",
-     "source return loss in dB"},
-    {Input::filter, "filter", "--filter", "N", "Filter No.", "", "filter number"},
+     "source return loss in dB", true},
+    {Input::filter, "filter", "--filter", "N", "Filter No.", "", "filter number", true},
     {Input::harmonic2f, "harmonic_2f_dbc", "--harmonic-2f", "DBC", "Harmonics 2f", "dBc",
-     "second harmonic in dBc"},
+     "second harmonic in dBc", true},
     {Input::harmonic3f, "harmonic_3f_dbc", "--harmonic-3f", "DBC", "Harmonics 3f", "dBc",
-     "third harmonic in dBc"},
+     "third harmonic in dBc", true},
     {Input::tempMin, "temp_min_c", "--temp-min", "C", "Lower Temp. Limit", kDegreesCelsius,
-     "lower temperature limit in degrees Celsius"},
+     "lower temperature limit in degrees Celsius", true},
     {Input::tempMax, "temp_max_c", "--temp-max", "C", "Upper Temp. Limit", kDegreesCelsius,
-     "upper temperature limit in degrees Celsius"},
+     "upper temperature limit in degrees Celsius", true},
     {Input::mismatch, "mismatch", "--mismatch", "MODE", "Sensor Match", "", "sensor match"},
     {Input::fdLin, "fd_lin", "--fd-lin", "MODE", "Frequency dep. Linearity Error", "",
      "frequency-dependent linearity error"},

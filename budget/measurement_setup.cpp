@@ -4,9 +4,9 @@
 
 namespace tarvex {
 
-double PowerW(int levelDbm) {
+double PowerW(double levelDbm) {
     // In double from the start: level - 30 must not overflow for extreme integers.
-    return std::pow(10.0, (static_cast<double>(levelDbm) - 30.0) / 10.0);
+    return std::pow(10.0, (levelDbm - 30.0) / 10.0);
 }
 
 double SourceMatch(double returnLossDb) {

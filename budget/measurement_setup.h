@@ -16,7 +16,7 @@ struct MeasurementSetup {
     std::string sensor;        // sensor identifier, e.g. "TS-301"
     std::string basicUnit;     // basic-unit identifier, e.g. "BX-20"
     double frequency = 0.0;    // GHz, 0 is DC
-    int level = 0;             // dBm; the power in W is PowerW(level)
+    double level = 0.0;        // dBm, whole in the window, any value from the command line; W: PowerW(level)
     int filterNumber = 0;      // 0 ... 12
     int tempMin = 22;          // °C
     int tempMax = 24;          // °C
@@ -33,7 +33,7 @@ struct MeasurementSetup {
 };
 
 // The measured power in W for a level in dBm.
-double PowerW(int levelDbm);
+double PowerW(double levelDbm);
 
 // The magnitude of the source reflection coefficient for a return loss in dB: 10^((-returnLossDb) / 20).
 double SourceMatch(double returnLossDb);

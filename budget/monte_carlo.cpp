@@ -44,8 +44,10 @@ private:
     // equally likely anywhere in the unit disc, whose angle θ is uniform; cheaper than a cosine.
     double CosOfPhase() {
         for (;;) {
-            const double x = 2.0 * Uniform() - 1.0;
-            const double y = 2.0 * Uniform() - 1.0;
+            // Both coordinates from one draw of the engine, 32 bits each.
+            const std::uint64_t bits = m_engine();
+            const double x = 2.0 * static_cast<double>(bits >> 32U) * 0x1.0p-32 - 1.0;
+            const double y = 2.0 * static_cast<double>(bits & 0xFFFFFFFFU) * 0x1.0p-32 - 1.0;
             const double r2 = x * x + y * y;
             if (r2 < 1.0 && r2 > 0.0) {
                 return (x * x - y * y) / r2;
@@ -85,11 +87,16 @@ double StandardDeviation(const double* begin, const double* end, double mean) {
     return std::sqrt(sum / static_cast<double>(end - begin - 1));
 }
 
+// q = pM rounded: the number of values an interval of probability p holds.
+std::size_t CoveredCount(std::size_t count) {
+    return static_cast<std::size_t>(std::llround(kCoverageProbability * static_cast<double>(count)));
+}
+
 // The probabilistically symmetric interval (7.7.1): the values of rank (M - q)/2 and (M + q)/2 with
 // q = pM rounded, found by selection. The values are reordered.
 Interval SymmetricInterval(double* begin, double* end) {
     const auto count = static_cast<std::size_t>(end - begin);
-    const auto q = static_cast<std::size_t>(std::llround(kCoverageProbability * static_cast<double>(count)));
+    const std::size_t q = CoveredCount(count);
     const std::size_t low = (count - q) / 2;
     std::nth_element(begin, begin + low, end);
     std::nth_element(begin + low + 1, begin + low + q - 1, end);
@@ -104,10 +111,10 @@ BatchResult Summarise(double* begin, double* end) {
 }
 
 // The shortest interval (7.7.2): the least y(r+q) - y(r). Only the lowest and highest M - q values take
-// part as ends, so only they are sorted.
+// part as ends, so only they are sorted (and left sorted, ranks 0 ... M - q and q - 1 ... M - 1).
 Interval ShortestInterval(std::vector<double>& values) {
     const std::size_t count = values.size();
-    const auto q = static_cast<std::size_t>(std::llround(kCoverageProbability * static_cast<double>(count)));
+    const std::size_t q = CoveredCount(count);
     const std::size_t tail = count - q; // ranks 0 ... tail - 1 start an interval
     std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(tail), values.end());
     std::sort(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(tail) + 1);
@@ -121,6 +128,23 @@ Interval ShortestInterval(std::vector<double>& values) {
         }
     }
     return best;
+}
+
+// The standard deviation of all values so far, from the batches' means and standard deviations (equal
+// batch sizes M): the mean of the batch variances plus the variance of the batch means, corrected for
+// the whole count.
+double PooledStandardDeviation(const std::vector<BatchResult>& batches) {
+    const auto h = static_cast<double>(batches.size());
+    const auto m = static_cast<double>(kBatchTrials);
+    double mean = 0.0;
+    for (const BatchResult& batch : batches) {
+        mean += batch.mean / h;
+    }
+    double sum = 0.0;
+    for (const BatchResult& batch : batches) {
+        sum += (m - 1.0) * batch.sd * batch.sd + m * (batch.mean - mean) * (batch.mean - mean);
+    }
+    return std::sqrt(sum / (h * m - 1.0));
 }
 
 // Half a unit in the last of kSignificantDigits digits of u (7.9.2): u = 0.036 gives 0.0005.
@@ -180,22 +204,22 @@ std::optional<MonteCarloOutcome> MonteCarloCoverage(const std::vector<ErrorTerm>
         batches.push_back(
             Summarise(outcome.values.data() + start, outcome.values.data() + outcome.values.size()));
         if (options.tolerance == 0.0) {
-            const double all = Mean(outcome.values.data(), outcome.values.data() + outcome.values.size());
-            tolerance = NumericalTolerance(
-                StandardDeviation(outcome.values.data(), outcome.values.data() + outcome.values.size(), all));
+            tolerance = NumericalTolerance(PooledStandardDeviation(batches));
         }
         if (batches.size() >= 2 && Stabilised(batches, tolerance)) {
             break;
         }
     }
     std::vector<double>& values = outcome.values;
-    const double within = static_cast<double>(
+    const auto within = static_cast<double>(
         std::count_if(values.begin(), values.end(), [uc](double v) { return std::fabs(v) <= 2.0 * uc; }));
-    const Interval symmetric = SymmetricInterval(values.data(), values.data() + values.size());
-    const double halfWidth = (symmetric.high - symmetric.low) / 2.0;
-    outcome.figures = {within / static_cast<double>(outcome.values.size()), halfWidth, halfWidth / uc,
-                       outcome.values.size(), tolerance};
     outcome.shortest95 = ShortestInterval(values);
+    // Both ends of the symmetric interval lie in the tails that the shortest interval sorted.
+    const std::size_t q = CoveredCount(values.size());
+    const std::size_t low = (values.size() - q) / 2;
+    const double halfWidth = (values[low + q - 1] - values[low]) / 2.0;
+    outcome.figures = {within / static_cast<double>(values.size()), halfWidth, halfWidth / uc, values.size(),
+                       tolerance};
     return outcome;
 }
 

@@ -61,20 +61,20 @@ std::span<const std::string_view> Resolutions() {
 // at k = 2; a reading quantised to a display step lies anywhere within half a step (rectangular).
 
 // The calibration table holds expanded uncertainties (k = 2).
-double Calc_u_cal(std::string_view sensor, double frequency, int level) {
+double Calc_u_cal(std::string_view sensor, double frequency, double level) {
     const double c = ValueOrZero(SensorCalUncertainty(sensor, frequency, level));
     return c / Divisor(Contribution::cal);
 }
 
 // The zero drift is an additive power error relative to the measured power, quoted at k = 2.
-double Calc_u_drift(std::string_view sensor, int level) {
+double Calc_u_drift(std::string_view sensor, double level) {
     const double z = ValueOrZero(SensorZeroDrift(sensor));
     const double p = PowerW(level);
     return AdditivePowerErrorDb(z, p) / Divisor(Contribution::drift);
 }
 
 // The sensor noise scaled by the filter factor is an additive power error like the zero drift, at k = 2.
-double Calc_u_noise(std::string_view sensor, int level, int filterNumber) {
+double Calc_u_noise(std::string_view sensor, double level, int filterNumber) {
     const double f = ValueOrZero(FilterNoiseFactor(filterNumber));
     const double n = ValueOrZero(SensorNoise(sensor));
     const double noiseW = n * f;
@@ -95,14 +95,14 @@ double Calc_u_res(std::string_view resolution) {
 }
 
 // The power coefficient (dB per W) times the power, at k = 2.
-double Calc_u_P_Coeff(std::string_view sensor, int level) {
+double Calc_u_P_Coeff(std::string_view sensor, double level) {
     const double p = PowerW(level);
     const double k = ValueOrZero(SensorPowerCoeff(sensor));
     return (k * p) / Divisor(Contribution::P_Coeff);
 }
 
 // The error itself in dB, not a standard uncertainty: the evaluation halves it when it is systematic.
-double Calc_fd_Lin(std::string_view sensor, double frequency, int level) {
+double Calc_fd_Lin(std::string_view sensor, double frequency, double level) {
     const double e = ValueOrZero(SensorFdLinearity(sensor, frequency, level));
     return 10.0 * Log10(1.0 + e / 100.0);
 }

@@ -30,9 +30,9 @@ constexpr std::array<ReadoutRow, 3> kFrequencyRows{{
 }};
 
 // Power read-out, P in mW, scaled to the unit shown. Each decade boundary belongs to the row above it
-// (10 mW shows as "10 mW", 1 mW as "1.0 mW"). The limits are the levels in dBm, which are whole numbers,
-// so that a boundary never depends on how 10^(L/10) rounds: 10 dBm = 10 mW, 0 dBm = 1 mW, -20 dBm =
-// 0.01 mW and so on.
+// (10 mW shows as "10 mW", 1 mW as "1.0 mW"). The limits are levels in dBm, whole numbers compared with
+// the level itself, so that a boundary never depends on how 10^(L/10) rounds (9.5 dBm is "8.9 mW"): 10 dBm =
+// 10 mW, 0 dBm = 1 mW, -20 dBm = 0.01 mW and so on.
 constexpr std::array<ReadoutRow, 7> kPowerRows{{
     {10, 1.0, "0 mW"},
     {0, 1.0, "0.0 mW"},
@@ -127,12 +127,21 @@ std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSep
     return FormatWithRows(frequencyGHz, frequencyGHz, kFrequencyRows, decimalSeparator);
 }
 
-std::string LevelReadout(int levelDbm, std::string_view decimalSeparator) {
-    return FormatNumber(levelDbm, "0 dBm", decimalSeparator);
+std::string LevelReadout(double levelDbm, std::string_view decimalSeparator) {
+    // Whole levels as the window shows them; a fraction from the command line with as many decimals as
+    // it needs, up to three.
+    constexpr std::array<std::string_view, 4> kPatterns{"0 dBm", "0.0 dBm", "0.00 dBm", "0.000 dBm"};
+    double scaled = levelDbm;
+    std::size_t decimals = 0;
+    while (decimals + 1 < kPatterns.size() && scaled != std::round(scaled)) {
+        scaled *= 10.0;
+        ++decimals;
+    }
+    return FormatNumber(levelDbm, kPatterns[decimals], decimalSeparator);
 }
 
-std::string PowerReadout(int levelDbm, std::string_view decimalSeparator) {
-    const double powerMw = std::pow(10.0, static_cast<double>(levelDbm) / 10.0);
+std::string PowerReadout(double levelDbm, std::string_view decimalSeparator) {
+    const double powerMw = std::pow(10.0, levelDbm / 10.0);
     return FormatWithRows(levelDbm, powerMw, kPowerRows, decimalSeparator);
 }
 

@@ -26,8 +26,8 @@ double ReturnLossFromPosition(int position);
 // Read-out texts of the inputs. A frequency position without value (negative) reads as 0 kHz.
 std::string FrequencyReadout(int position, std::string_view decimalSeparator = "."); // "18.00 GHz"
 std::string FrequencyReadoutGHz(double frequencyGHz, std::string_view decimalSeparator = ".");
-std::string LevelReadout(int levelDbm, std::string_view decimalSeparator = "."); // "0 dBm"
-std::string PowerReadout(int levelDbm, std::string_view decimalSeparator = "."); // "1.0 mW"
+std::string LevelReadout(double levelDbm, std::string_view decimalSeparator = "."); // "0 dBm"
+std::string PowerReadout(double levelDbm, std::string_view decimalSeparator = "."); // "1.0 mW"
 struct ImpedanceReadouts {
     std::string returnLoss;            // "20.0 dB"
     std::string reflectionCoefficient; // "0.100"

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -17,8 +18,13 @@ constexpr std::size_t kKeptFields = 256;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Only a line feed ends a record; the carriage return of CRLF counts as a blank around the last field.
+// With a tab as the separator, a tab is no blank.
 int IsBlank(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\r' ? 1 : 0;
+}
+
+int IsBlankBesideTabs(unsigned char c) {
+    return c == ' ' || c == '\r' ? 1 : 0;
 }
 
 int IsRecordEnd(unsigned char c) {
@@ -46,8 +52,22 @@ std::size_t MemorySource::Read(std::span<char> buffer) {
     return count;
 }
 
-CsvRecordReader::CsvRecordReader(ByteSource& source)
+char DetectSeparator(std::string_view firstLine) {
+    constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
+    std::array<std::size_t, kSeparators.size()> counts{};
+    bool quoted = false;
+    for (const char c : firstLine.substr(0, firstLine.find('\n'))) {
+        quoted = quoted != (c == '"');
+        for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+            counts[i] += !quoted && c == kSeparators[i] ? 1 : 0;
+        }
+    }
+    return kSeparators[static_cast<std::size_t>(std::ranges::max_element(counts) - counts.begin())];
+}
+
+CsvRecordReader::CsvRecordReader(ByteSource& source, std::optional<char> separator)
     : m_source(source)
+    , m_separator(separator)
     , m_buffer(kBufferSize) {
     StartParser();
 }
@@ -65,15 +85,43 @@ void CsvRecordReader::StartParser() {
     // Strict: a quote inside an unquoted field or after a closing quote is an error, and so is a quoted
     // field left open at the end. Every line end outside quotes is reported, blank lines included.
     csv_init(&m_parser, CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL);
+    csv_set_delim(&m_parser, static_cast<unsigned char>(Separator()));
 }
 
 void CsvRecordReader::UseBlankAndEndTests(std::string_view bytes) {
     // The carriage return is all that tells these tests from libcsv's own (blank: space or tab; record
     // end: carriage return or line feed). Without one the parser uses its own, which it inlines instead
-    // of calling a function for every byte.
+    // of calling a function for every byte. libcsv takes a tab for a blank before it looks for the
+    // separator, so a tab-separated file always needs a test of its own.
     const bool carriageReturn = bytes.find('\r') != std::string_view::npos;
-    csv_set_space_func(&m_parser, carriageReturn ? IsBlank : nullptr);
+    const bool tabs = Separator() == '\t';
+    csv_set_space_func(&m_parser, tabs ? IsBlankBesideTabs : carriageReturn ? IsBlank : nullptr);
     csv_set_term_func(&m_parser, carriageReturn ? IsRecordEnd : nullptr);
+}
+
+// The start of the input: the byte-order mark is skipped, and the first line read whole (as far as the
+// buffer holds it) to tell its separator.
+void CsvRecordReader::ReadFirstLine() {
+    const auto whole = [&] {
+        const std::string_view read(m_buffer.data(), m_end);
+        return read.find('\n') != std::string_view::npos || m_end == m_buffer.size();
+    };
+    while (m_end > 0 && !whole()) {
+        const std::size_t more = m_source.Read(std::span(m_buffer).subspan(m_end));
+        if (more == 0) {
+            break;
+        }
+        m_end += more;
+    }
+    const std::string_view read(m_buffer.data(), m_end);
+    if (read.starts_with(kByteOrderMark)) {
+        m_begin = kByteOrderMark.size();
+    }
+    if (!m_separator) {
+        m_separator = DetectSeparator(read.substr(m_begin));
+        csv_set_delim(&m_parser, static_cast<unsigned char>(*m_separator));
+    }
+    m_atStart = false;
 }
 
 bool CsvRecordReader::Refill() {
@@ -82,18 +130,9 @@ bool CsvRecordReader::Refill() {
     }
     m_begin = 0;
     m_end = m_source.Read(m_buffer);
-    // The byte-order mark may only be looked for once three bytes (or the whole input) are there.
-    while (m_atStart && m_end < kByteOrderMark.size() && m_end > 0) {
-        const std::size_t more = m_source.Read(std::span(m_buffer).subspan(m_end));
-        if (more == 0) {
-            break;
-        }
-        m_end += more;
+    if (m_atStart) {
+        ReadFirstLine();
     }
-    if (m_atStart && std::string_view(m_buffer.data(), m_end).starts_with(kByteOrderMark)) {
-        m_begin = kByteOrderMark.size();
-    }
-    m_atStart = false;
     m_sourceDone = m_end == 0;
     return !m_sourceDone;
 }
@@ -115,6 +154,66 @@ void CsvRecordReader::OnRecordEnd(int /*terminator*/, void* self) {
     reader.m_recordDone = true;
 }
 
+CsvRecordReader::Step CsvRecordReader::FinishInput(CsvRecord& record) {
+    if (m_finished || m_skipToLineEnd) {
+        return Step::end;
+    }
+    m_finished = true;
+    record.line = m_recordLine;
+    if (csv_fini(&m_parser, OnField, OnRecordEnd, this) != 0) {
+        record.malformed = "quoted field not closed at the end of the input";
+        return Step::record;
+    }
+    return m_recordDone ? Step::record : Step::end; // a last line without a line feed
+}
+
+CsvRecordReader::Segment CsvRecordReader::NextSegment() {
+    const char* start = m_buffer.data() + m_begin;
+    const std::size_t available = m_end - m_begin;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
+    const Segment segment{start,
+                          lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - start) + 1 : available,
+                          lineFeed != nullptr};
+    if (m_lineLength + segment.size - (segment.endsLine ? 1 : 0) > kLongestLine) {
+        throw InputError(m_line, "line longer than 1 MiB");
+    }
+    m_begin += segment.size;
+    return segment;
+}
+
+void CsvRecordReader::EndSegment(const Segment& segment) {
+    if (segment.endsLine) {
+        ++m_line;
+        m_lineLength = 0;
+    } else {
+        m_lineLength += segment.size;
+    }
+}
+
+// Parses a segment into `record`; true when the record is complete.
+bool CsvRecordReader::ParseSegment(CsvRecord& record, const Segment& segment) {
+    m_recordLength += segment.size;
+    if (m_recordLength > kLongestLine) {
+        throw InputError(m_recordLine, "record longer than 1 MiB");
+    }
+    record.line = m_recordLine;
+    UseBlankAndEndTests(std::string_view(segment.start, segment.size));
+    const std::size_t parsed = csv_parse(&m_parser, segment.start, segment.size, OnField, OnRecordEnd, this);
+    EndSegment(segment);
+    if (parsed < segment.size) {
+        record.malformed = "misplaced '\"': a field with quotes must be quoted as a whole, "
+                           "with each quote inside doubled";
+        RestartParser();
+        m_skipToLineEnd = !segment.endsLine;
+        m_recordDone = true;
+    }
+    if (m_recordDone) {
+        m_recordLine = m_line;
+        m_recordLength = 0;
+    }
+    return m_recordDone;
+}
+
 CsvRecordReader::Step CsvRecordReader::Feed(CsvRecord& record) {
     m_filling = &record;
     record.fieldCount = 0;
@@ -123,61 +222,20 @@ CsvRecordReader::Step CsvRecordReader::Feed(CsvRecord& record) {
     m_recordDone = false;
     while (true) {
         if (m_begin == m_end && !Refill()) {
-            if (m_finished || m_skipToLineEnd) {
-                return Step::end;
-            }
-            m_finished = true;
-            record.line = m_recordLine;
-            if (csv_fini(&m_parser, OnField, OnRecordEnd, this) != 0) {
-                throw InputError(m_recordLine, "quoted field not closed at the end of the input");
-            }
-            return m_recordDone ? Step::record : Step::end; // a last line without a line feed
+            return FinishInput(record);
         }
-        const char* start = m_buffer.data() + m_begin;
-        const std::size_t available = m_end - m_begin;
-        const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
-        const std::size_t size =
-            lineFeed != nullptr ? static_cast<std::size_t>(lineFeed - start) + 1 : available;
-        if (m_lineLength + size - (lineFeed != nullptr ? 1 : 0) > kLongestLine) {
-            throw InputError(m_line, "line longer than 1 MiB");
-        }
-        m_begin += size;
-        const auto endOfSegment = [&] {
-            if (lineFeed != nullptr) {
-                ++m_line;
-                m_lineLength = 0;
-            } else {
-                m_lineLength += size;
-            }
-        };
-        if (m_skipToLineEnd) {
-            endOfSegment();
-            if (lineFeed != nullptr) {
-                m_skipToLineEnd = false;
-                m_recordLine = m_line;
-                m_recordLength = 0;
+        const Segment segment = NextSegment();
+        if (!m_skipToLineEnd) {
+            if (ParseSegment(record, segment)) {
+                return Step::record;
             }
             continue;
         }
-        m_recordLength += size;
-        if (m_recordLength > kLongestLine) {
-            throw InputError(m_recordLine, "record longer than 1 MiB");
-        }
-        record.line = m_recordLine;
-        UseBlankAndEndTests(std::string_view(start, size));
-        const std::size_t parsed = csv_parse(&m_parser, start, size, OnField, OnRecordEnd, this);
-        endOfSegment();
-        if (parsed < size) {
-            record.malformed = "misplaced '\"': a field with quotes must be quoted as a whole, "
-                               "with each quote inside doubled";
-            RestartParser();
-            m_skipToLineEnd = lineFeed == nullptr;
-            m_recordDone = true;
-        }
-        if (m_recordDone) {
+        EndSegment(segment);
+        if (segment.endsLine) {
+            m_skipToLineEnd = false;
             m_recordLine = m_line;
             m_recordLength = 0;
-            return Step::record;
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "budget/batch_columns.h"
 #include "budget/budget_description.h"
 #include "budget/inputs.h"
+#include "budget/presentation.h"
 #include "budget/program_info.h"
 #include "budget/uncertainty_budget.h"
 #include "cli/batch_run.h"
@@ -17,6 +18,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -61,22 +64,52 @@ std::string OptionDescription(const InputInfo& info) {
            ")";
 }
 
-// The help's closing text: the batch's columns, the result columns and the exit statuses.
-std::string Footer() {
+// The output columns with their meaning, one line each.
+std::string OutputColumns() {
+    std::vector<std::pair<std::string, std::string>> rows{
+        {"id", "the row's id field, else its input line number"},
+        {"...", "the batch's own columns that are not read, as they stand"},
+        {"unit", "dB or percent: the unit of every number in the row (empty for an invalid row)"},
+    };
     const std::vector<std::string> results = BatchResultColumns();
-    std::vector<std::string_view> resultNames{"id"};
-    resultNames.insert(resultNames.end(), results.begin(), results.end());
-    return "Batch input (CSV): a header row naming any of the columns\n" + WrappedList(kBatchInputColumns) +
-           "\nin any order; a missing column or an empty field takes the default of the option of the same "
-           "meaning.\nexclude holds contribution keys separated by commas or blanks. The output columns "
-           "below may stand in\nthe input too (a saved report or an earlier output): they are worked out "
-           "afresh. Any other column is an\nerror.\n\n"
-           "Output: one row per input row, in order, with the columns\n" +
-           WrappedList(resultNames) +
-           "\nid is the row's id, else its input line number; systematic_error is empty while the window "
-           "hides it;\nerror is empty for a valid row. Exact values are the shortest decimals of the numbers "
-           "in the row's\nunit; display values are the texts the window shows.\n\n"
-           "Exit status: 0 when every row was valid, 1 when a row was invalid, 2 for a usage error.";
+    for (std::size_t i = 0; i < kContributionCount; ++i) {
+        rows.emplace_back(results[i], std::string(kContributions[i].caption) + ", standard uncertainty");
+    }
+    rows.emplace_back("uc", std::string(kCombinedCaption));
+    rows.emplace_back("MU", std::string(ExpandedCaption(ResultUnit::dB)) + " (of Power in percent)");
+    rows.emplace_back("systematic_error", std::string(SystematicCaption(ResultUnit::dB)) +
+                                              " (of Power in percent); empty while the window hides it");
+    rows.emplace_back("error", "why the row is invalid; empty for a valid row");
+    std::string text;
+    for (const auto& [name, meaning] : rows) {
+        text.append("  ").append(name).append(std::max<std::size_t>(18 - name.size(), 1), ' ');
+        text.append(meaning).append("\n");
+    }
+    return text;
+}
+
+// The help's closing text: the batch's columns, the output columns, the exit statuses and an example.
+std::string Footer() {
+    return "Batch input (CSV, separated by commas, semicolons or tabs): a header row naming any of the "
+           "columns\n" +
+           WrappedList(kBatchInputColumns) +
+           "\nin any order and letter case; a missing column or an empty field takes the default of the "
+           "option of\nthe same meaning. Numbers may have a decimal comma when the separator is not a comma. "
+           "exclude holds\ncontribution keys separated by commas or blanks. The output columns below may "
+           "stand in the input too\n(a saved report or an earlier output): they are worked out afresh. Any "
+           "other column is carried\nthrough to the output and named on standard error, unless its name is "
+           "one typing error away from\nan input column's, which is an error.\n\n"
+           "Output columns, one row per input row, in order:\n" +
+           OutputColumns() +
+           "Exact values are the shortest decimals of the numbers in dB of level, or with --unit percent in "
+           "percent\nof power; display values are the texts the window shows. CSV lines end with CRLF. A "
+           "text "
+           "that a\nspreadsheet would take for a formula (it begins with =, +, -, @, a tab or a carriage "
+           "return and is\nnot a number) is written to CSV with a leading apostrophe; numbers and JSON Lines "
+           "stay as they are.\n\n"
+           "Exit status: 0 when every row was valid, 1 when a row was invalid, 2 for a usage error.\n\n"
+           "Example: tarvex-budget --batch lab-log.csv --output results.csv\n"
+           "The columns are listed above: 'Batch input' for the input, 'Output columns' for the results.";
 }
 
 struct Options {
@@ -85,6 +118,8 @@ struct Options {
     std::string output = "-";
     std::optional<std::string> format;
     std::string values = "exact";
+    std::optional<char> separator;
+    bool decimalComma = false;
     std::optional<std::string> coverage; // "" when given without a method
 };
 
@@ -96,9 +131,14 @@ std::optional<CoverageMethod> CoverageOption(const Options& options) {
 }
 
 int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
-    const std::optional<CoverageMethod> coverage = CoverageOption(options);
+    std::array<std::string, kSetupInputCount> given = options.setup;
+    for (const InputInfo& info : kSetupInputs) {
+        if (info.number && options.decimalComma) {
+            std::ranges::replace(given[SetupSlot(info.input)], ',', '.');
+        }
+    }
     SetupTexts texts{};
-    std::ranges::copy(options.setup, texts.begin());
+    std::ranges::copy(given, texts.begin());
     MeasurementSetup setup;
     std::string problems;
     ReadSetup(texts, OptionNames(), setup, problems);
@@ -107,6 +147,7 @@ int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
     }
     OutputTarget output(options.output);
     const UncertaintyBudget budget = EvaluateBudget(setup);
+    const std::optional<CoverageMethod> coverage = CoverageOption(options);
     if (format == OutputFormat::text) {
         BudgetDescription description = DescribeBudget(setup, budget);
         description.coverage = coverage ? DescribeCoverage(setup, budget, *coverage) : std::nullopt;
@@ -114,12 +155,12 @@ int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
         std::fwrite(table.data(), 1, table.size(), output.Stream());
     } else {
         const auto writer = MakeRowWriter(format, style, output.Stream(), coverage);
-        writer->Begin();
-        std::vector<std::string> fields = BatchResultFields(setup, budget, style);
+        writer->Begin({});
+        std::vector<std::string> results = BatchResultFields(setup, budget, style);
         if (coverage) {
-            AppendCoverageFields(setup, budget, *coverage, style, fields);
+            AppendCoverageFields(setup, budget, *coverage, style, results);
         }
-        writer->Row("", fields, "");
+        writer->Row({"", {}, UnitKeyword(setup.unit), results, ""});
     }
     output.Commit();
     return kAllValid;
@@ -141,7 +182,8 @@ int RunBatchFile(const Options& options, OutputFormat format, ValueStyle style) 
     const auto writer = MakeRowWriter(format, style, output.Stream(), coverage);
     BatchSummary summary;
     try {
-        summary = RunBatch(input, name, style, *writer, stderr, coverage);
+        summary = RunBatch(input, name, style, *writer, stderr, {options.separator, options.decimalComma},
+                           coverage);
     } catch (const InputError& error) {
         if (error.Line() == 0) {
             return UsageError(name + ": " + error.what());
@@ -166,6 +208,16 @@ void AddOptions(CLI::App& app, Options& options) {
                        OptionDescription(info))
             ->type_name(std::string(info.valueName));
     }
+    app.add_option_function<std::string>(
+           "--delimiter",
+           [&options](const std::string& name) {
+               options.separator = name == "semicolon" || name == ";" ? ';' : name == "tab" ? '\t' : ',';
+           },
+           "the batch's separator: comma, semicolon or tab (default: the one its header line uses)")
+        ->transform(CLI::IsMember({"comma", "semicolon", "tab", ",", ";"}, CLI::ignore_case))
+        ->type_name("SEPARATOR");
+    app.add_flag("--decimal-comma", options.decimalComma,
+                 "numbers may have a decimal comma (always in a batch whose separator is not a comma)");
     app.add_option(
            "--format", options.format,
            "text (an aligned table, one setup only), csv or jsonl (default text for one setup, csv for a "

@@ -10,6 +10,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <random>
+#include <string>
 
 namespace tarvex::cli {
 namespace {
@@ -47,6 +49,24 @@ std::string Reason(const std::string& what, const std::string& path) {
     return what + " '" + path + "': " + std::strerror(errno);
 }
 
+std::string DirectoryOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A name for the finished file beside its target, unique enough to be taken on the first try nearly
+// always.
+std::string SideName(const std::string& finalPath, unsigned attempt) {
+    static std::random_device seed;
+    return DirectoryOf(finalPath) + "/." + NameOf(finalPath) + "." + std::to_string(::getpid()) + "-" +
+           std::to_string(seed()) + "-" + std::to_string(attempt);
+}
+
 } // namespace
 
 OutputTarget::OutputTarget(const std::string& path)
@@ -60,35 +80,46 @@ OutputTarget::OutputTarget(const std::string& path)
             throw OutputError("cannot write '" + path + "': it is a directory");
         }
         if (exists && !S_ISREG(status.st_mode)) {
-            // A device, pipe or socket: never renamed over, written as it is.
-            m_stream = std::fopen(path.c_str(), "w");
-            if (m_stream == nullptr) {
-                throw OutputError(Reason("cannot open", path));
-            }
-            m_ownsStream = true;
+            OpenDirect();
         } else {
-            // The file a symbolic link points to is the one replaced; the link stays.
-            std::array<char, PATH_MAX + 1> resolved{};
-            m_finalPath =
-                exists && ::realpath(path.c_str(), resolved.data()) != nullptr ? resolved.data() : path;
-            const std::size_t slash = m_finalPath.rfind('/');
-            const std::string directory = slash == std::string::npos ? "" : m_finalPath.substr(0, slash + 1);
-            const std::string name = slash == std::string::npos ? m_finalPath : m_finalPath.substr(slash + 1);
-            m_tempPath = directory + "." + name + ".XXXXXX";
-            const int fd = ::mkstemp(m_tempPath.data());
-            if (fd < 0) {
-                throw OutputError(Reason("cannot write beside", path));
-            }
-            GuardTemp(m_tempPath);
             // The new file gets the old one's permissions, or those a new file gets under the umask.
             const mode_t umask = ::umask(0);
             ::umask(umask);
-            ::fchmod(fd, exists ? (status.st_mode & 07777U) : (0666U & ~umask));
-            m_stream = ::fdopen(fd, "w");
-            m_ownsStream = true;
+            OpenReplacement(exists, exists ? (status.st_mode & 07777U) : (0666U & ~umask));
         }
     }
     std::setvbuf(m_stream, nullptr, _IOFBF, kStreamBuffer);
+}
+
+// A device, pipe or socket: never renamed over, written as it is.
+void OutputTarget::OpenDirect() {
+    m_stream = std::fopen(m_path.c_str(), "w");
+    if (m_stream == nullptr) {
+        throw OutputError(Reason("cannot open", m_path));
+    }
+    m_ownsStream = true;
+}
+
+// A regular file is written to an unnamed file in its directory (O_TMPFILE), which only Commit gives a
+// name, so that not even SIGKILL leaves anything behind; where the file system cannot, to a hidden named
+// file that the destructor and the terminating signals remove.
+void OutputTarget::OpenReplacement(bool exists, mode_t mode) {
+    // The file a symbolic link points to is the one replaced; the link stays.
+    std::array<char, PATH_MAX + 1> resolved{};
+    m_finalPath = exists && ::realpath(m_path.c_str(), resolved.data()) != nullptr ? resolved.data() : m_path;
+    int fd = ::open(DirectoryOf(m_finalPath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    m_unnamed = fd >= 0;
+    if (!m_unnamed) {
+        m_tempPath = DirectoryOf(m_finalPath) + "/." + NameOf(m_finalPath) + ".XXXXXX";
+        fd = ::mkstemp(m_tempPath.data());
+        if (fd < 0) {
+            throw OutputError(Reason("cannot write beside", m_path));
+        }
+        GuardTemp(m_tempPath);
+    }
+    ::fchmod(fd, mode);
+    m_stream = ::fdopen(fd, "w");
+    m_ownsStream = true;
 }
 
 OutputTarget::~OutputTarget() {
@@ -101,22 +132,49 @@ OutputTarget::~OutputTarget() {
     }
 }
 
+// Gives the finished unnamed file its name: straight at the target when there is none yet, else beside
+// it, to be renamed over it.
+void OutputTarget::NameUnnamed() {
+    const std::string procPath = "/proc/self/fd/" + std::to_string(::fileno(m_stream));
+    if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, m_finalPath.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        m_finalLinked = true;
+        return;
+    }
+    constexpr unsigned kAttempts = 16;
+    for (unsigned attempt = 0; attempt < kAttempts; ++attempt) {
+        const std::string side = SideName(m_finalPath, attempt);
+        if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, side.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            m_tempPath = side;
+            GuardTemp(m_tempPath);
+            return;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    throw OutputError(Reason("cannot write", m_path));
+}
+
 void OutputTarget::Commit() {
     const bool flushed = std::fflush(m_stream) == 0 && std::ferror(m_stream) == 0;
     if (!flushed) {
         throw OutputError(Reason("cannot write", m_path == "-" ? "standard output" : m_path));
     }
-    if (m_tempPath.empty()) {
+    if (m_finalPath.empty()) {
         return;
     }
-    const bool synced = ::fsync(::fileno(m_stream)) == 0;
-    const bool closed = std::fclose(m_stream) == 0;
-    const bool written = synced && closed;
-    m_stream = nullptr;
-    if (!written) {
+    if (::fsync(::fileno(m_stream)) != 0) {
         throw OutputError(Reason("cannot write", m_path));
     }
-    if (::rename(m_tempPath.c_str(), m_finalPath.c_str()) != 0) {
+    if (m_unnamed) {
+        NameUnnamed();
+    }
+    const bool closed = std::fclose(m_stream) == 0;
+    m_stream = nullptr;
+    if (!closed) {
+        throw OutputError(Reason("cannot write", m_path));
+    }
+    if (!m_finalLinked && ::rename(m_tempPath.c_str(), m_finalPath.c_str()) != 0) {
         throw OutputError(Reason("cannot replace", m_path));
     }
     m_tempPath.clear();

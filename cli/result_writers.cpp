@@ -22,8 +22,13 @@ public:
         , m_out(out)
         , m_columns(BatchResultColumns(coverage)) {}
 
-    void Begin() override {
+    void Begin(std::span<const std::string> carriedColumns) override {
         m_line = "id";
+        for (const std::string& column : carriedColumns) {
+            m_line += kCsvSeparator;
+            Field(column);
+        }
+        m_line.append(1, kCsvSeparator).append(InfoOf(Input::unit).column);
         for (const std::string& column : m_columns) {
             m_line.append(1, kCsvSeparator).append(column);
         }
@@ -31,21 +36,26 @@ public:
         Flush(m_line, m_out);
     }
 
-    void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
-        Field(id);
+    void Row(const ResultRow& row) override {
+        Field(row.id);
+        for (const std::string_view field : row.carried) {
+            m_line += kCsvSeparator;
+            Field(field);
+        }
+        m_line.append(1, kCsvSeparator).append(row.unit);        // a keyword never needs quotes
         for (std::size_t i = 0; i + 1 < m_columns.size(); ++i) { // the error column comes last
             m_line += kCsvSeparator;
-            if (results.empty()) {
+            if (row.results.empty()) {
                 continue;
             }
             if (m_style == ValueStyle::exact) {
-                m_line += results[i]; // a number never needs quotes
+                m_line += row.results[i]; // a number never needs quotes
             } else {
-                Field(results[i]);
+                Field(row.results[i]);
             }
         }
         m_line += kCsvSeparator;
-        Field(error);
+        Field(row.error);
         m_line += kCsvLineEnd;
         Flush(m_line, m_out);
     }
@@ -66,14 +76,22 @@ public:
         , m_out(out)
         , m_keys(BatchResultColumns(coverage)) {}
 
-    void Begin() override {}
+    void Begin(std::span<const std::string> carriedColumns) override {
+        m_carriedKeys.assign(carriedColumns.begin(), carriedColumns.end());
+    }
 
-    void Row(std::string_view id, std::span<const std::string> results, std::string_view error) override {
+    void Row(const ResultRow& row) override {
         m_line = "{\"id\":";
-        String(id);
+        String(row.id);
+        for (std::size_t i = 0; i < m_carriedKeys.size() && i < row.carried.size(); ++i) {
+            Key(m_carriedKeys[i]);
+            StringOrNull(row.carried[i]);
+        }
+        Key(InfoOf(Input::unit).column);
+        StringOrNull(row.unit);
         for (std::size_t i = 0; i + 1 < m_keys.size(); ++i) {
-            m_line.append(",\"").append(m_keys[i]).append("\":");
-            const std::string_view value = results.empty() ? std::string_view() : results[i];
+            Key(m_keys[i]);
+            const std::string_view value = row.results.empty() ? std::string_view() : row.results[i];
             if (value.empty()) {
                 m_line += "null";
             } else if (m_style == ValueStyle::display) {
@@ -82,12 +100,8 @@ public:
                 Number(value);
             }
         }
-        m_line += ",\"error\":";
-        if (error.empty()) {
-            m_line += "null";
-        } else {
-            String(error);
-        }
+        Key("error");
+        StringOrNull(row.error);
         m_line += "}\n";
         Flush(m_line, m_out);
     }
@@ -110,6 +124,20 @@ private:
         m_line += '"';
     }
 
+    void Key(std::string_view key) {
+        m_line += ',';
+        String(key);
+        m_line += ':';
+    }
+
+    void StringOrNull(std::string_view text) {
+        if (text.empty()) {
+            m_line += "null";
+        } else {
+            String(text);
+        }
+    }
+
     // A shortest decimal is a JSON number, except for the infinities and NaN, which JSON cannot hold.
     void Number(std::string_view text) {
         const bool finite = text.find_first_of("in") == std::string_view::npos;
@@ -119,6 +147,7 @@ private:
     ValueStyle m_style;
     std::FILE* m_out;
     std::vector<std::string> m_keys; // result columns, error last
+    std::vector<std::string> m_carriedKeys;
     std::string m_line;
 };
 

@@ -104,7 +104,7 @@ void ReadBounded(Input input, const Bounds& bounds, double& target, Fields& fiel
     if (fields.Text(input).empty()) {
         return;
     }
-    const std::optional<double> value = ReadNumber(input, fields);
+    const std::optional<double> value = ReadWholeOrNumber(input, fields);
     if (value && InRange(*value, input, bounds, fields)) {
         target = *value;
     }
@@ -131,17 +131,25 @@ bool ReadWhole(Input input, const std::optional<Bounds>& bounds, int& target, Fi
     return true;
 }
 
-// One of a fixed set of choices, exact or (keywords) in any letter case.
+// How a text is matched against a list of choices.
+enum class Matching : std::uint8_t {
+    exact,          // as listed; a near miss is suggested ("0.01" for "0.01 dB")
+    anyCase,        // in any letter case; a near miss is suggested ("ts301" for "TS-301")
+    anyCaseListAll, // in any letter case; a miss lists every choice (keywords)
+};
+
+// One of a fixed set of choices.
 std::optional<std::size_t> ReadChoice(std::string_view text, Input input,
-                                      std::span<const std::string_view> choices, bool anyCase,
+                                      std::span<const std::string_view> choices, Matching matching,
                                       Fields& fields) {
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (anyCase ? SameIgnoringCase(text, choices[i]) : text == choices[i]) {
+        if (matching == Matching::exact ? text == choices[i] : SameIgnoringCase(text, choices[i])) {
             return i;
         }
     }
     std::string message = "unknown " + Quoted(text);
-    const std::string_view near = anyCase ? std::string_view() : NearestChoice(text, choices);
+    const std::string_view near =
+        matching == Matching::anyCaseListAll ? std::string_view() : NearestChoice(text, choices);
     if (!near.empty()) {
         message.append(" (did you mean ").append(near).append("?)");
     } else {
@@ -155,14 +163,14 @@ std::optional<std::size_t> ReadChoice(std::string_view text, Input input,
     return std::nullopt;
 }
 
-// An identifier from a list: exactly as listed. Empty keeps `target`.
-void ReadIdentifier(Input input, std::span<const std::string_view> choices, std::string& target,
-                    Fields& fields) {
+// An identifier from a list, written back as listed. Empty keeps `target`.
+void ReadIdentifier(Input input, std::span<const std::string_view> choices, Matching matching,
+                    std::string& target, Fields& fields) {
     const std::string_view text = fields.Text(input);
     if (text.empty()) {
         return;
     }
-    if (const auto index = ReadChoice(text, input, choices, false, fields)) {
+    if (const auto index = ReadChoice(text, input, choices, matching, fields)) {
         target.assign(choices[*index]);
     }
 }
@@ -175,7 +183,7 @@ bool ReadKeyword(Input input, std::string_view first, std::string_view second, b
         return fallback;
     }
     const std::array<std::string_view, 2> choices{first, second};
-    const auto index = ReadChoice(text, input, choices, true, fields);
+    const auto index = ReadChoice(text, input, choices, Matching::anyCaseListAll, fields);
     return index ? *index == 1 : fallback;
 }
 
@@ -196,7 +204,8 @@ void ReadExcluded(PerContribution<int>& include, Fields& fields) {
     while (start != std::string_view::npos) {
         const std::size_t end = std::min(text.find_first_of(kSeparators, start), text.size());
         const std::string_view key = text.substr(start, end - start);
-        if (const auto index = ReadChoice(key, Input::exclude, ContributionKeys(), true, fields)) {
+        if (const auto index =
+                ReadChoice(key, Input::exclude, ContributionKeys(), Matching::anyCaseListAll, fields)) {
             include[*index] = 0;
         }
         start = text.find_first_not_of(kSeparators, end);
@@ -217,13 +226,13 @@ const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields
     std::optional<std::size_t> sensor = static_cast<std::size_t>(
         std::ranges::find(sensors, std::string_view(setup.sensor)) - sensors.begin());
     if (!fields.Text(Input::sensor).empty()) {
-        sensor = ReadChoice(fields.Text(Input::sensor), Input::sensor, sensors, false, fields);
+        sensor = ReadChoice(fields.Text(Input::sensor), Input::sensor, sensors, Matching::anyCase, fields);
         if (sensor) {
             setup.sensor.assign(sensors[*sensor]);
         }
     }
-    ReadIdentifier(Input::basicUnit, BasicUnitModels(), setup.basicUnit, fields);
-    ReadIdentifier(Input::resolution, Resolutions(), setup.resolution, fields);
+    ReadIdentifier(Input::basicUnit, BasicUnitModels(), Matching::anyCase, setup.basicUnit, fields);
+    ReadIdentifier(Input::resolution, Resolutions(), Matching::exact, setup.resolution, fields);
     return sensor ? &sensorLimits[*sensor] : nullptr;
 }
 
@@ -234,12 +243,14 @@ void ReadSensorRanges(const SensorInputLimits* limits, MeasurementSetup& setup, 
         if (!fields.Text(Input::frequency).empty()) {
             ReadNumber(Input::frequency, fields);
         }
-        ReadWhole(Input::level, std::nullopt, setup.level, fields);
+        if (!fields.Text(Input::level).empty()) {
+            ReadNumber(Input::level, fields);
+        }
         return;
     }
     ReadBounded(Input::frequency, {limits->frequencyMinGHz, limits->frequencyMaxGHz, owner, "frequency"},
                 setup.frequency, fields);
-    ReadWhole(Input::level, WholeBounds(limits->levelDbm, owner, "level"), setup.level, fields);
+    ReadBounded(Input::level, WholeBounds(limits->levelDbm, owner, "level"), setup.level, fields);
 }
 
 // The inputs whose ranges do not depend on the sensor; the lower temperature may not exceed the upper.

@@ -64,7 +64,7 @@ constexpr Band kTS305[] = {{0.05, 2, 0.05},  {2, 6, 0.06},    {6, 8, 0.07},   {8
 struct CalibrationRow {
     std::string_view model;
     std::span<const Band> upToThreshold; // the only list where the level plays no part
-    int levelThresholdDbm;               // level <= threshold selects upToThreshold
+    int levelThresholdDbm;               // level <= threshold selects upToThreshold: 10 dBm does, 10.5 not
     std::span<const Band> aboveThreshold;
 };
 
@@ -96,7 +96,7 @@ constexpr auto kCalibration = std::to_array<CalibrationRow>({
 
 } // namespace
 
-std::optional<double> SensorCalUncertainty(std::string_view sensor, double frequencyGHz, int levelDbm) {
+std::optional<double> SensorCalUncertainty(std::string_view sensor, double frequencyGHz, double levelDbm) {
     const CalibrationRow* row = FindModelRow(kCalibration, sensor);
     if (row == nullptr) {
         return std::nullopt;

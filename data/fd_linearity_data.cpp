@@ -10,7 +10,10 @@ namespace {
 
 // Level bands of a sensor group (dBm): below zeroBelow the error is 0; up to lowerTop the lower cell
 // row (power nodes 0 and 1) applies, up to upperTop the upper one (nodes 1 and 2); above, no value.
-// The power nodes are round values in mW, not the powers of the band edges.
+// The power nodes are round values in mW, not the powers of the band edges. A fractional level (from
+// the command line) falls by the same comparisons: zeroBelow itself is in the lower band and anything
+// below it (-17.5 dBm) gives 0; lowerTop itself is in the lower band, anything above it (3.5 dBm) in the
+// upper one; upperTop itself is in the upper band, anything above it (13.5 dBm) has no value.
 struct LevelBands {
     int zeroBelow;
     int lowerTop;
@@ -111,7 +114,7 @@ const FrequencyStep* StepContaining(std::span<const FrequencyStep> steps, double
 
 } // namespace
 
-std::optional<double> SensorFdLinearity(std::string_view sensor, double frequencyGHz, int levelDbm) {
+std::optional<double> SensorFdLinearity(std::string_view sensor, double frequencyGHz, double levelDbm) {
     const double powerMw = std::pow(10.0, levelDbm / 10.0);
 
     const FdLinearityRow* row = FindModelRow(kFdLinearity, sensor);

@@ -8,7 +8,7 @@ namespace tarvex {
 // Frequency-dependent linearity error of a diode sensor in percent of power at frequency f (GHz) and
 // level (dBm), interpolated bilinearly over frequency and power in mW. Sensors without a grid give 0;
 // TS-103 and unknown identifiers give no value.
-std::optional<double> SensorFdLinearity(std::string_view sensor, double frequencyGHz, int levelDbm);
+std::optional<double> SensorFdLinearity(std::string_view sensor, double frequencyGHz, double levelDbm);
 
 // Bilinear interpolation in the cell f1 < f2 (GHz), P1 < P2 (mW) with corner values c11 = (f1, P1),
 // c21 = (f2, P1), c22 = (f2, P2), c12 = (f1, P2). Extrapolates along the same surface outside the cell.

@@ -54,6 +54,29 @@ TEST(Coverage, ClosedFormsExactlyAndByMonteCarlo) {
     }
 }
 
+// The Monte Carlo histogram and the exact density describe the same distribution: bin by bin within the
+// counts' noise, both normalised to unit area.
+TEST(Coverage, HistogramFollowsTheDensity) {
+    const std::vector<ErrorTerm> terms{{D::normal, 0.3}, {D::arcsine, 1.0}, {D::rectangular, 0.4}};
+    MonteCarloOptions options;
+    options.fixedTrials = 400'000;
+    const auto mc = MonteCarloCoverage(terms, options);
+    ASSERT_TRUE(mc.has_value());
+    const auto histogram = Histogram(mc->values, -3.5, 3.5, 35);
+    ASSERT_EQ(histogram.size(), 35U);
+    double area = 0.0;
+    for (const DensityPoint& bin : histogram) {
+        const auto exact = ExactDensityCurve(terms, bin.x - 0.1, bin.x + 0.1, 21); // the bin's mean density
+        double mean = 0.0;
+        for (std::size_t i = 0; i < exact.size(); ++i) {
+            mean += exact[i].density * ((i == 0 || i + 1 == exact.size()) ? 0.5 : 1.0) / 20.0;
+        }
+        EXPECT_NEAR(bin.density, mean, 0.02 + 0.02 * mean) << bin.x;
+        area += bin.density * 0.2;
+    }
+    EXPECT_NEAR(area, 1.0, 1e-3);
+}
+
 // A lone arcsine term's shortest 95 % interval starts at its bound: [-b, b sin(0.45 π)].
 TEST(Coverage, ShortestIntervalOfALoneArcsine) {
     const double b = kSqrt2 * 0.2;
@@ -175,6 +198,8 @@ TEST(Coverage, NoDistributionWithoutTerms) {
     EXPECT_FALSE(BudgetCoverage(setup, budget, CoverageMethod::monteCarlo).has_value());
     EXPECT_TRUE(ExactDensityCurve(BudgetErrorTerms(setup, budget), -1.0, 1.0, 11).empty());
     EXPECT_FALSE(ExactCoverage({{D::normal, std::numeric_limits<double>::infinity()}}).has_value());
+    EXPECT_FALSE(ExactCoverage({{D::arcsine, 1e200}, {D::normal, 1.0}}).has_value()); // u² overflows
+    EXPECT_FALSE(MonteCarloCoverage({{D::normal, 1e-200}}).has_value());              // u² vanishes
 }
 
 // Only the mismatch term: the arcsine's closed form; the systematic error takes no part.

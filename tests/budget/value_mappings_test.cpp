@@ -55,20 +55,26 @@ TEST(PositionRounding, NearestEvenClampedToSixteenBits) {
     EXPECT_EQ(LevelPosition(kNaN), 0);
 }
 
-// Frequency positions, levels and powers; each power decade boundary belongs to the row above it.
+// Frequency positions, levels (whole, or with the decimals they need) and powers; each power decade
+// boundary belongs to the row above it.
 TEST(Readouts, FrequencyLevelAndPower) {
-    using Readout = std::string (*)(int, std::string_view);
-    const std::tuple<Readout, int, std::string_view, std::string_view> cases[] = {
-        {FrequencyReadout, 118, ".", "1.00 GHz"}, {FrequencyReadout, 117, ".", "990 MHz"},
-        {FrequencyReadout, 10, ".", "1 MHz"},     {FrequencyReadout, 9, ".", "900 kHz"},
-        {FrequencyReadout, -3, ".", "0 kHz"},     {FrequencyReadout, 2668, ",", "26,50 GHz"},
-        {LevelReadout, -30, ",", "-30 dBm"},      {PowerReadout, 45, ".", "31623 mW"},
-        {PowerReadout, 10, ".", "10 mW"},         {PowerReadout, 9, ".", "7.9 mW"},
-        {PowerReadout, 0, ".", "1.0 mW"},         {PowerReadout, -1, ".", "794 \u00b5W"},
-        {PowerReadout, -20, ".", "10 \u00b5W"},   {PowerReadout, -30, ".", "1.0 \u00b5W"},
-        {PowerReadout, -50, ".", "10 nW"},        {PowerReadout, -60, ".", "1.0 nW"},
-        {PowerReadout, -61, ".", "794 pW"},       {PowerReadout, -32768, ".", "0 pW"},
-        {PowerReadout, -25, ",", "3,2 \u00b5W"}};
+    using Readout = std::string (*)(double, std::string_view);
+    constexpr Readout FrequencyAt = [](double position, std::string_view separator) {
+        return FrequencyReadout(static_cast<int>(position), separator);
+    };
+    const std::tuple<Readout, double, std::string_view, std::string_view> cases[] = {
+        {FrequencyAt, 118, ".", "1.00 GHz"},     {FrequencyAt, 117, ".", "990 MHz"},
+        {FrequencyAt, 10, ".", "1 MHz"},         {FrequencyAt, 9, ".", "900 kHz"},
+        {FrequencyAt, -3, ".", "0 kHz"},         {FrequencyAt, 2668, ",", "26,50 GHz"},
+        {LevelReadout, -30, ",", "-30 dBm"},     {PowerReadout, 45, ".", "31623 mW"},
+        {PowerReadout, 10, ".", "10 mW"},        {PowerReadout, 9, ".", "7.9 mW"},
+        {PowerReadout, 0, ".", "1.0 mW"},        {PowerReadout, -1, ".", "794 \u00b5W"},
+        {PowerReadout, -20, ".", "10 \u00b5W"},  {PowerReadout, -30, ".", "1.0 \u00b5W"},
+        {PowerReadout, -50, ".", "10 nW"},       {PowerReadout, -60, ".", "1.0 nW"},
+        {PowerReadout, -61, ".", "794 pW"},      {PowerReadout, -32768, ".", "0 pW"},
+        {PowerReadout, -25, ",", "3,2 \u00b5W"}, {LevelReadout, -10.5, ".", "-10.5 dBm"},
+        {LevelReadout, 3.25, ",", "3,25 dBm"},   {LevelReadout, 0.1234, ".", "0.123 dBm"},
+        {PowerReadout, 9.5, ".", "8.9 mW"}};
     for (const auto& [readout, input, separator, expected] : cases) {
         SCOPED_TRACE(expected);
         EXPECT_EQ(readout(input, separator), expected);

@@ -21,7 +21,7 @@ struct BatchOutput {
 };
 
 BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exact,
-                     OutputFormat format = OutputFormat::csv,
+                     OutputFormat format = OutputFormat::csv, const BatchReading& reading = {},
                      std::optional<CoverageMethod> coverage = std::nullopt) {
     BatchOutput result;
     char* written = nullptr;
@@ -32,7 +32,8 @@ BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exac
     std::FILE* err = ::open_memstream(&diagnostics, &diagnosticsSize);
     MemorySource source(input);
     try {
-        RunBatch(source, "in.csv", style, *MakeRowWriter(format, style, out, coverage), err, coverage);
+        RunBatch(source, "in.csv", style, *MakeRowWriter(format, style, out, coverage), err, reading,
+                 coverage);
     } catch (const InputError& error) {
         result.fatal = std::to_string(error.Line()) + ": " + error.what();
     }
@@ -48,7 +49,7 @@ BatchOutput Evaluate(std::string_view input, ValueStyle style = ValueStyle::exac
 // The records of written CSV, header first, read back with the tool's own reader.
 std::vector<std::vector<std::string>> Records(const std::string& csv) {
     MemorySource source(csv);
-    CsvRecordReader reader(source);
+    CsvRecordReader reader(source, ',');
     CsvRecord record;
     std::vector<std::vector<std::string>> records;
     while (reader.Next(record)) {
@@ -91,7 +92,7 @@ std::string AllColumnsHeader() {
 // Every kind of wrong value, each with its message naming what is wrong and what is allowed.
 TEST(BatchRows, ErrorMessages) {
     const std::vector<std::pair<std::string, std::string>> cases{
-        {Row({{"sensor", "ts-301"}}), "sensor: unknown 'ts-301' (did you mean TS-301?)"},
+        {Row({{"sensor", "ts301"}}), "sensor: unknown 'ts301' (did you mean TS-301?)"},
         {Row({{"basic_unit", "bx20"}}), "basic_unit: unknown 'bx20' (did you mean BX-20?)"},
         {Row({{"resolution", "0.01"}}), "resolution: unknown '0.01' (did you mean 0.01 dB?)"},
         {Row({{"frequency_ghz", "abc"}}), "frequency_ghz: 'abc' is not a number"},
@@ -105,7 +106,7 @@ TEST(BatchRows, ErrorMessages) {
          "frequency_ghz: 0.001 is below TS-101's bottom frequency 0.01 GHz"},
         {Row({{"level_dbm", "35"}}), "level_dbm: 35 is above TS-301's top level 20 dBm"},
         {Row({{"level_dbm", "-1e10"}}), "level_dbm: -1e10 is below TS-301's bottom level -30 dBm"},
-        {Row({{"level_dbm", "20.5"}}), "level_dbm: '20.5' is not a whole number"},
+        {Row({{"level_dbm", "20.5"}}), "level_dbm: 20.5 is above TS-301's top level 20 dBm"},
         {Row({{"level_dbm", "-2147483649"}, {"filter", "99999999999"}}),
          "level_dbm: -2147483649 is below TS-301's bottom level -30 dBm; "
          "filter: 99999999999 is above the top filter number 12"},
@@ -135,7 +136,7 @@ TEST(BatchRows, ErrorMessages) {
     const BatchOutput output = Evaluate(batch);
     EXPECT_EQ(IdsAndErrors(output.written), expected);
     EXPECT_EQ(output.diagnostics.substr(0, output.diagnostics.find('\n')),
-              "in.csv:2: sensor: unknown 'ts-301' (did you mean TS-301?)");
+              "in.csv:2: sensor: unknown 'ts301' (did you mean TS-301?)");
 }
 
 // Numbers as people and spreadsheets write them, and keywords in any letter case, mean the same setup.
@@ -202,6 +203,7 @@ TEST(BatchRows, CsvShapes) {
           "C|"}},
         {"id,unit\n", {}},
         {"level_dbm,u_cal,MU,error\n5,junk,,x\n", {"2|"}}, // its own result columns are worked out afresh
+        {"id\nA\n\"B\n", {"A|", "3|quoted field not closed at the end of the input"}},
         {"", {}},
     };
     for (const auto& [input, expected] : cases) {
@@ -213,6 +215,65 @@ TEST(BatchRows, CsvShapes) {
                                         "3|sensor: holds bytes that are not UTF-8"}));
 }
 
+// A lab's own files: separators, decimal commas, header spellings, identifiers in any letter case, and
+// columns of its own carried through after the id, in their order, and named once on standard error.
+TEST(BatchRows, LabFiles) {
+    struct Case {
+        std::string input;
+        BatchReading reading;
+        std::vector<std::string> carried; // names, then the row's fields
+    };
+    const std::vector<Case> cases{
+        {"ID;Operator;Frequency_GHz;return_loss_db;sensor;basic_unit;level_dbm\r\n"
+         "A;Kim;10,5;20,5;ts-106;bx-10;-10,5\r\n",
+         {},
+         {"Operator", "Kim"}},
+        {"id\toperator\tserial no\tfrequency_ghz\treturn_loss_db\tsensor\tbasic_unit\tlevel_dbm\n"
+         "A\tKim\t 7 \t10,5\t20.5\tTS-106\tBx-10\t-10.50\n",
+         {},
+         {"operator", "serial no", "Kim", "7"}},
+        {"id;note, with commas, many;frequency_ghz;return_loss_db;sensor;basic_unit;level_dbm\n"
+         "A;a,b;10.5;20.5;TS-106;BX-10;-1.05e1\n",
+         {';', false},
+         {"note, with commas, many", "a,b"}},
+        {" Id , FREQUENCY_GHZ,return_loss_db ,sensor,basic_unit,level_dbm\n"
+         "A,\"10,5\",\"20,5\",TS-106,BX-10,\"-10,5\"\n",
+         {std::nullopt, true},
+         {}},
+    };
+    const auto reference = Records(
+        Evaluate(
+            "id,frequency_ghz,return_loss_db,sensor,basic_unit,level_dbm\nA,10.5,20.5,TS-106,BX-10,-10.5\n")
+            .written);
+    const std::vector results(reference[1].begin() + 1, reference[1].end());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        const BatchOutput output = Evaluate(c.input, ValueStyle::exact, OutputFormat::csv, c.reading);
+        const auto records = Records(output.written);
+        ASSERT_EQ(records.size(), 2U);
+        const std::size_t carried = c.carried.size() / 2;
+        std::vector<std::string> expected(c.carried.begin(), c.carried.end());
+        EXPECT_EQ(std::vector(records[0].begin() + 1, records[0].begin() + 1 + carried),
+                  std::vector(expected.begin(), expected.begin() + carried));
+        EXPECT_EQ(std::vector(records[1].begin() + 1, records[1].begin() + 1 + carried),
+                  std::vector(expected.begin() + carried, expected.end()));
+        EXPECT_EQ(std::vector(records[1].begin() + 1 + carried, records[1].end()), results);
+        EXPECT_EQ(output.diagnostics.find("columns carried through unread") != std::string::npos,
+                  carried > 0);
+    }
+}
+
+// Ids and carried fields that a spreadsheet would run as formulas are written as text; numbers stay.
+TEST(BatchRows, FormulaGuard) {
+    const std::string written = Evaluate("id,note\n=1+1,-5\n@x,+\n", ValueStyle::exact).written;
+    const auto records = Records(written);
+    ASSERT_EQ(records.size(), 3U);
+    EXPECT_EQ(records[1][0] + "|" + records[1][1], "'=1+1|-5");
+    EXPECT_EQ(records[2][0] + "|" + records[2][1], "'@x|'+");
+    const std::string jsonl = Evaluate("id\n=1+1\n", ValueStyle::exact, OutputFormat::jsonl).written;
+    EXPECT_TRUE(jsonl.starts_with("{\"id\":\"=1+1\",")) << jsonl;
+}
+
 // Input that cannot be read on ends the run after the rows before it; a bad header before any row.
 TEST(BatchRows, FatalInput) {
     struct Case {
@@ -221,12 +282,12 @@ TEST(BatchRows, FatalInput) {
         std::size_t writtenRecords; // header included
     };
     const std::vector<Case> cases{
-        {"id\nA\n\"B\n", "3: quoted field not closed at the end of the input", 2},
         {"id\n" + std::string((1U << 20U) + 1, 'x') + "\n", "2: line longer than 1 MiB", 1},
         {"id\n\"" + std::string(1U << 19U, 'x') + "\n" + std::string(1U << 19U, 'x') + "\"\n",
          "2: record longer than 1 MiB", 1},
-        {"id,Sensor\nA,TS-301\n", "1: unknown column 'Sensor' (did you mean sensor?)", 0},
-        {"sensor,sensor\n", "1: column sensor appears twice", 0},
+        {"id,Sensr\nA,TS-301\n", "1: unknown column 'Sensr' (did you mean sensor?)", 0},
+        {"id;Level-dBm\n", "1: unknown column 'Level-dBm' (did you mean level_dbm?)", 0},
+        {"sensor, SENSOR\n", "1: column sensor appears twice", 0},
         {"\nsensor\n", "1: the first line must name the columns, it is blank", 0},
     };
     for (const Case& c : cases) {
@@ -271,30 +332,32 @@ TEST(BatchRows, DisplayValuesAreTheWindowTexts) {
         std::vector<std::string> expected(texts.u.begin(), texts.u.end());
         expected.insert(expected.end(),
                         {texts.uc, texts.MU, budget.showSystematic ? texts.systematicError : ""});
-        EXPECT_EQ(std::vector(records[i + 1].begin() + 1, records[i + 1].end() - 1), expected) << i;
+        EXPECT_EQ(std::vector(records[i + 1].begin() + 2, records[i + 1].end() - 1), expected) << i;
     }
 }
 
 // The start state in CSV and JSON Lines, display and exact.
 TEST(BatchRows, StartStateInBothRowFormats) {
     const std::string start = "id\nS\n";
-    EXPECT_EQ(Evaluate(start, ValueStyle::display).written,
-              "id,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
-              "u_Harmonics3f,uc,MU,systematic_error,error\r\n"
-              "S,0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
-              "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\r\n");
+    EXPECT_EQ(
+        Evaluate(start, ValueStyle::display).written,
+        "id,unit,u_cal,u_drift,u_noise,u_lin,u_temp,u_GG,u_res,u_M,u_P_Coeff,u_fd_Lin,u_Harmonics2f,"
+        "u_Harmonics3f,uc,MU,systematic_error,error\r\n"
+        "S,dB,0.060 dB,0.000 dB,0.000 dB,0.010 dB,0.000 dB,0.008 dB,0.003 dB,0.043 dB,0.000 dB,0.000 dB,"
+        "0.000 dB,0.000 dB,\" 0.075 dB\",0.15 dB,,\r\n");
     const std::string displayed = Evaluate(start, ValueStyle::display, OutputFormat::jsonl).written;
-    EXPECT_TRUE(displayed.starts_with("{\"id\":\"S\",\"u_cal\":\"0.060 dB\",\"u_drift\":\"0.000 dB\","));
+    EXPECT_TRUE(displayed.starts_with(
+        "{\"id\":\"S\",\"unit\":\"dB\",\"u_cal\":\"0.060 dB\",\"u_drift\":\"0.000 dB\","));
     EXPECT_TRUE(displayed.ends_with(",\"uc\":\" 0.075 dB\",\"MU\":\"0.15 dB\",\"systematic_error\":null,"
                                     "\"error\":null}\n"));
     const auto exact = Records(Evaluate(start).written);
-    EXPECT_EQ(exact[1][1], "0.06");
+    EXPECT_EQ(exact[1][2], "0.06");
     const auto systematic = Records(Evaluate("fd_lin\nsystematic\nstatistical\n").written);
-    EXPECT_EQ(systematic[1][15], "0");
-    EXPECT_EQ(systematic[2][15], ""); // hidden again in the next row
+    EXPECT_EQ(systematic[1][16], "0");
+    EXPECT_EQ(systematic[2][16], ""); // hidden again in the next row
     const std::string jsonl =
         Evaluate("id,level_dbm\n\"q\"\"\\\",99\n", ValueStyle::exact, OutputFormat::jsonl).written;
-    EXPECT_TRUE(jsonl.starts_with("{\"id\":\"q\\\"\\\\\",\"u_cal\":null,")) << jsonl;
+    EXPECT_TRUE(jsonl.starts_with("{\"id\":\"q\\\"\\\\\",\"unit\":null,\"u_cal\":null,")) << jsonl;
     EXPECT_TRUE(jsonl.ends_with("\"error\":\"level_dbm: 99 is above TS-301's top level 20 dBm\"}\n"))
         << jsonl;
 }
@@ -318,10 +381,10 @@ TEST(BatchRows, CoverageColumns) {
         {CoverageMethod::monteCarlo,
          ValueStyle::display,
          {"coverage_of_MU", "half_width_95", "k95", "trials"},
-         {"95.7 %", "0.15 dB", "1.94", "690000"}},
+         {"95.7 %", "0.15 dB", "1.94", "760000"}}, // batches of 10,000 until stable
     };
     for (const auto& c : cases) {
-        const std::string written = Evaluate(input, c.style, OutputFormat::csv, c.method).written;
+        const std::string written = Evaluate(input, c.style, OutputFormat::csv, {}, c.method).written;
         const auto records = Records(written);
         ASSERT_EQ(records.size(), 4U);
         const std::size_t at = records[0].size() - 1 - c.header.size();

@@ -18,7 +18,7 @@ const auto Above = [](double f) { return std::nextafter(f, 1e9); };
 // Expected percentages by hand: (1-u)(1-v)·c11 + u(1-v)·c21 + uv·c22 + (1-u)v·c12, u and v the relative
 // position in the cell, P = 10^(level/10) mW.
 TEST(FdLinearity, ValuesZerosAndGaps) {
-    using Case = std::tuple<std::string_view, double, int, std::optional<double>>; // sensor, GHz, dBm, %
+    using Case = std::tuple<std::string_view, double, double, std::optional<double>>; // sensor, GHz, dBm, %
     // clang-format off
     const Case kCases[] = {
         {"TS-101", 5, 0, 0.2474747474747475},        {"TS-101", 10.5, 3, 3.4916253042379184},
@@ -33,6 +33,8 @@ TEST(FdLinearity, ValuesZerosAndGaps) {
         {"TS-106", 20, 3, 0.9776550851866171},       {"TS-109", 20, 3, 1.272310669867233}, // none below
         {"TS-109", 12.4, 4, 1.0284381350838656},     {"TS-109", 12.5, 4, 2.00061822032791},
         {"TS-109", 40, 13, 7.984207716562932},
+        // Fractional levels at the band edges: below the zero edge, just above the lower and upper tops.
+        {"TS-101", 18, -17.5, 0.0}, {"TS-101", 18, 3.5, 6.0795737128561131}, {"TS-101", 18, 13.5, kNone},
         // Zero below the level bands at any frequency, in the low-frequency regions, and without a grid.
         {"TS-101", 30, -18, 0.0}, {"TS-102", 30, 2, 0.0},    {"TS-101", 4, 13, 0.0}, {"TS-104", 1.5, 13, 0.0},
         {"TS-105", 1.5, 27, 0.0}, {"TS-106", 0.21, 13, 0.0}, {"TS-109", 4, 13, 0.0}, {"TS-201", 3, 10, 0.0},

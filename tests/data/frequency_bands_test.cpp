@@ -18,7 +18,7 @@ const auto Below = [](double f) { return std::nextafter(f, -1e9); };
 
 TEST(FrequencyBands, ProbePoints) {
     // sensor, f (GHz), level (dBm), calibration uncertainty (dB), reflection coefficient
-    using Case = std::tuple<std::string_view, double, int, std::optional<double>, std::optional<double>>;
+    using Case = std::tuple<std::string_view, double, double, std::optional<double>, std::optional<double>>;
     // clang-format off
     const Case kCases[] = {
         // Both ends belong to a band, and a shared edge to the band listed first; TS-1xx ignore the level.
@@ -38,6 +38,8 @@ TEST(FrequencyBands, ProbePoints) {
         {"TS-202A", 4, 30, 0.13, 0.052},           {"TS-202A", Above(4), 31, 0.2, 0.099},
         {"TS-202B", 0.03, 30, 0.08, 0.052},        {"TS-202B", 0.03, 31, 0.09, 0.052},
         {"TS-203", 4, 40, 0.14, 0.099},            {"TS-203", 4, 41, 0.18, 0.099},
+        // A fractional level above the threshold picks the upper list.
+        {"TS-201", 4, 10.5, 0.15, 0.09},           {"TS-201", 4, 9.5, 0.11, 0.09},
         // The top band's upper edge belongs to it; above it, no value.
         {"TS-101", 18, 0, 0.15, 0.17},             {"TS-101", Above(18), 0, kNone, kNone},
         {"TS-305", 40, 0, 0.1, 0.13},              {"TS-305", Above(40), 0, kNone, kNone},

@@ -185,21 +185,21 @@ void SweepChartView::fill(QLineSeries* series) {
         }
         return;
     }
-    const QList<QPointF>& data = m_data[series];
-    if (series->count() != data.size() || series->points() != data) {
-        series->replace(data);
+    const QList<QPointF>& points = m_data[series];
+    if (series->count() != points.size() || series->points() != points) {
+        series->replace(points);
     }
 }
 
 // Stores a new column of a series and puts it on the chart only if it differs from the one shown.
-void SweepChartView::setData(QLineSeries* series, QList<QPointF> data) {
+void SweepChartView::setData(QLineSeries* series, QList<QPointF> points) {
     QList<QPointF>& stored = m_data[series];
-    const bool same = stored.size() == data.size() &&
-                      std::equal(stored.begin(), stored.end(), data.begin(), [](QPointF a, QPointF b) {
+    const bool same = stored.size() == points.size() &&
+                      std::equal(stored.begin(), stored.end(), points.begin(), [](QPointF a, QPointF b) {
                           return a.x() == b.x() && a.y() == b.y(); // exact: the labels' numbers, unrounded
                       });
     if (!same) {
-        stored = std::move(data);
+        stored = std::move(points);
         if (series->isVisible()) {
             series->replace(stored);
         }

@@ -132,14 +132,14 @@ private:
 void ReportTest::menuAndContextMenu() {
     const MainProbe probe(*m_window);
     const auto items = [](const QList<QAction*>& actions) {
-        QStringList items;
+        QStringList texts;
         for (const QAction* action : actions) {
-            items << (action->isSeparator() ? QStringLiteral("-")
+            texts << (action->isSeparator() ? QStringLiteral("-")
                                             : action->objectName() + QLatin1Char(' ') + action->text() +
                                                   QLatin1Char(' ') + action->shortcut().toString()) +
                          (action->isCheckable() ? QStringLiteral(" checkable") : QString());
         }
-        return items.join(QLatin1Char(';'));
+        return texts.join(QLatin1Char(';'));
     };
     QCOMPARE(
         items(probe.find<QMenu>(QStringLiteral("mnuFile")).actions()),
@@ -225,7 +225,8 @@ void ReportTest::reportFormatsInGermanLocale() {
     QVERIFY(tool.waitForFinished(10000) && tool.exitCode() == 0);
     const QList<QByteArray> results = tool.readAllStandardOutput().split('\n');
     const qsizetype inputColumns = 16;
-    QCOMPARE(results[1].trimmed().split(',').mid(1), report[1].trimmed().split(',').mid(inputColumns));
+    QCOMPARE(results[1].trimmed().split(',').mid(2),
+             report[1].trimmed().split(',').mid(inputColumns)); // id, unit
 }
 
 void ReportTest::failedSaveLeavesNoFile_data() {
