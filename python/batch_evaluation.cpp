@@ -7,6 +7,8 @@
 #include "python/value_text.h"
 
 #include "budget/batch_columns.h"
+#include "budget/input_table.h"
+#include "cli/field_text.h"
 #include "cli/setup_inputs.h"
 
 #include <pybind11/numpy.h>
@@ -15,6 +17,7 @@
 #include <limits>
 #include <span>
 #include <unordered_map>
+#include <utility>
 
 namespace py = pybind11;
 
@@ -27,16 +30,19 @@ constexpr std::size_t kResultCount = kContributionCount + 3; // u_<key> ..., uc,
 constexpr std::size_t kChunkRows = 16384;
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
-// The input columns of a call, by position among the setup's inputs, and the id column if given.
+// The columns of a call: the inputs by position among the setup's inputs, and those passed through to the
+// result as given (the id, and columns the batch does not know), each as one array of the call's length.
 struct InputColumns {
     std::array<ColumnSource, cli::kSetupInputCount> inputs;
     py::object id;
+    std::vector<std::pair<std::string, py::object>> carried;
     std::size_t rows = 1;
 };
 
 bool IsResultColumn(std::string_view name) {
-    static const std::vector<std::string> columns = BatchResultColumns();
-    return std::ranges::find(columns, name) != columns.end();
+    static const std::vector<std::string> columns = BatchResultColumns(CoverageMethod::monteCarlo);
+    return std::ranges::any_of(
+        columns, [name](const std::string& column) { return cli::SameIgnoringCase(name, column); });
 }
 
 // Every sequence column must have the same length; one value for all rows counts for any length.
@@ -50,7 +56,12 @@ std::size_t CommonRows(const InputColumns& columns, const py::handle idValue) {
         lengths.append(lengths.empty() ? "" : ", ").append(name).append(" ").append(std::to_string(count));
     };
     if (idValue && !IsSingleValue(idValue)) {
-        note("id", py::len(idValue));
+        note(kBatchInputColumns.front(), py::len(idValue));
+    }
+    for (const auto& [name, value] : columns.carried) {
+        if (!IsSingleValue(value)) {
+            note(name, py::len(value));
+        }
     }
     for (std::size_t i = 0; i < cli::kSetupInputCount; ++i) {
         if (const std::optional<std::size_t> count = columns.inputs[i].Rows()) {
@@ -63,32 +74,57 @@ std::size_t CommonRows(const InputColumns& columns, const py::handle idValue) {
     return rows.value_or(1);
 }
 
+// A passed-through column as an array of the call's length.
+py::object PassedArray(const py::object& value, std::size_t rows) {
+    const py::module_ numpy = py::module_::import("numpy");
+    return IsSingleValue(value) ? numpy.attr("full")(rows, value, "O") : numpy.attr("asarray")(value);
+}
+
+// Column names as the command line reads a header: in any letter case and with blanks around. A name it
+// does not know is carried through, unless it looks like a mistyped input column.
 InputColumns ReadColumns(py::handle mapping) {
     if (!py::hasattr(mapping, "keys")) {
         throw py::type_error("budgets() takes a mapping of column name to values (a dict or a DataFrame)");
     }
     InputColumns columns;
     py::object idValue;
+    std::array<bool, kBatchInputColumns.size()> seen{};
     for (const py::handle key : mapping.attr("keys")()) {
         if (!py::isinstance<py::str>(key)) {
             throw py::type_error("column names must be str, not " +
                                  std::string(py::str(key.get_type().attr("__name__"))));
         }
-        const auto name = key.cast<std::string>();
+        const auto given = key.cast<std::string>();
+        const std::string_view name = cli::Trimmed(given);
         const py::object value = mapping[key];
-        if (name == kBatchInputColumns.front()) {
+        const auto* known = std::ranges::find_if(kBatchInputColumns, [name](std::string_view column) {
+            return cli::SameIgnoringCase(name, column);
+        });
+        if (known == kBatchInputColumns.end()) {
+            if (!IsResultColumn(name) && !cli::NearestChoice(name, kBatchInputColumns).empty()) {
+                throw py::value_error(UnknownNameMessage("column", name, kBatchInputColumns));
+            }
+            if (!IsResultColumn(name)) { // an earlier result's columns are worked out afresh
+                columns.carried.emplace_back(given, value);
+            }
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(known - kBatchInputColumns.begin());
+        if (std::exchange(seen[index], true)) {
+            throw py::value_error("column " + std::string(*known) + " appears twice");
+        }
+        if (index == 0) {
             idValue = value;
-        } else if (const std::optional<std::size_t> position = InputPosition(name)) {
-            columns.inputs[*position] = ColumnSource(name, value);
-        } else if (!IsResultColumn(name)) { // an earlier result's columns are worked out afresh
-            throw py::value_error(UnknownNameMessage("column", name, kBatchInputColumns));
+        } else {
+            columns.inputs[index - 1] = ColumnSource(*known, value);
         }
     }
     columns.rows = CommonRows(columns, idValue);
     if (idValue) {
-        const py::module_ numpy = py::module_::import("numpy");
-        columns.id = IsSingleValue(idValue) ? numpy.attr("full")(columns.rows, idValue, "O")
-                                            : numpy.attr("asarray")(idValue);
+        columns.id = PassedArray(idValue, columns.rows);
+    }
+    for (auto& [name, value] : columns.carried) {
+        value = PassedArray(value, columns.rows);
     }
     return columns;
 }
@@ -118,6 +154,7 @@ class ResultArrays {
 public:
     ResultArrays(std::size_t rows, ValueStyle style)
         : m_style(style)
+        , m_units(rows, kNoUnit)
         , m_errors(rows) {
         for (std::size_t i = 0; i < kResultCount; ++i) {
             if (style == ValueStyle::exact) {
@@ -131,6 +168,7 @@ public:
 
     // Without the GIL.
     void Valid(std::size_t row, const MeasurementSetup& setup, const UncertaintyBudget& budget) {
+        m_units[row] = static_cast<std::uint8_t>(setup.unit);
         if (m_style == ValueStyle::display) {
             PendingRow& pending = NextPending(row, true);
             AssignBatchResultFields(setup, budget, m_style, pending.texts);
@@ -165,11 +203,24 @@ public:
         m_pendingCount = 0;
     }
 
-    py::dict Take(const py::object& id) {
+    // The command line's columns: id, the carried ones, unit (empty for an invalid row), results, error.
+    py::dict Take(const InputColumns& inputs) {
         py::dict result;
-        if (id) {
-            result[py::str(kBatchInputColumns.front())] = id;
+        if (inputs.id) {
+            result[py::str(kBatchInputColumns.front())] = inputs.id;
         }
+        for (const auto& [name, values] : inputs.carried) {
+            result[py::str(name)] = values;
+        }
+        ObjectColumn units(m_units.size());
+        const std::array<py::object, 2> keywords{py::str(std::string(UnitKeyword(ResultUnit::dB))),
+                                                 py::str(std::string(UnitKeyword(ResultUnit::percent)))};
+        for (std::size_t row = 0; row < m_units.size(); ++row) {
+            if (m_units[row] != kNoUnit) {
+                units.Set(row, keywords[m_units[row]]);
+            }
+        }
+        result[py::str(std::string(InfoOf(Input::unit).column))] = units.Array();
         const std::vector<std::string> columns = BatchResultColumns();
         for (std::size_t i = 0; i < kResultCount; ++i) {
             result[py::str(columns[i])] =
@@ -206,7 +257,10 @@ private:
         return place->second;
     }
 
+    static constexpr std::uint8_t kNoUnit = 0xFF; // an invalid row's
+
     ValueStyle m_style;
+    std::vector<std::uint8_t> m_units; // each row's ResultUnit, written without the GIL
     std::vector<py::array_t<double>> m_numbers;
     std::vector<double*> m_numberData; // their memory, written without the GIL
     std::vector<ObjectColumn> m_texts;
@@ -258,7 +312,7 @@ py::dict Budgets(const py::handle mapping, const std::string& values) {
         }
         results.Publish();
     }
-    return results.Take(columns.id);
+    return results.Take(columns);
 }
 
 } // namespace
@@ -269,15 +323,16 @@ void AddBatch(py::module_& module) {
         "budgets(columns, values='exact') -> dict[str, numpy.ndarray]\n\n"
         "The budgets of many setups at once, as tarvex-budget --batch gives them, row for row.\n\n"
         "columns maps batch column names (id, sensor, frequency_ghz, level_dbm, ...: those of\n"
-        "budget()) to a NumPy array, a list or any sequence, or to one value for every row; a dict or\n"
-        "a pandas DataFrame. A column left out, an empty text, None or NaN has the start value. The\n"
-        "result maps id (when given), u_cal ... u_Harmonics3f, uc, MU, systematic_error and error to\n"
-        "arrays of the same length: numbers as float64 in each row's unit (NaN where the row is\n"
-        "invalid, and systematic_error where the window hides it), or with values='display' the\n"
-        "window's texts; error holds the command line's message for an invalid row and '' for a\n"
-        "valid one. Invalid rows never raise. Columns of different lengths raise ValueError, an\n"
-        "unknown column too. pandas.DataFrame(result) is the command line's table. The evaluation\n"
-        "runs without the GIL, so that other threads go on meanwhile.");
+        "budget(), in any letter case) to a NumPy array, a list or any sequence, or to one value for\n"
+        "every row; a dict or a pandas DataFrame. A column left out, an empty text, None or NaN has the\n"
+        "start value; other columns are carried through, unless a name looks like a mistyped input.\n"
+        "The result maps id (when given), the carried columns, unit, u_cal ... u_Harmonics3f, uc, MU,\n"
+        "systematic_error and error to arrays of the same length: numbers as float64 in each row's\n"
+        "unit (NaN where the row is invalid, and systematic_error where the window hides it), or with\n"
+        "values='display' the window's texts; error holds the command line's message for an invalid\n"
+        "row and '' for a valid one. Invalid rows never raise. Columns of different lengths raise\n"
+        "ValueError, a mistyped column name too. pandas.DataFrame(result) is the command line's table.\n"
+        "The evaluation runs without the GIL, so that other threads go on meanwhile.");
 }
 
 } // namespace tarvex::python

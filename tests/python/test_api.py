@@ -53,6 +53,7 @@ def test_budget_gives_every_result_by_key_and_as_the_window_writes_it():
     ({"id": [1, 2], "unit": ["dB"]}, "the columns differ in length (rows: id 2, unit 1)"),
     ({"level_dbm": np.zeros((2, 2))}, "level_dbm: a column must be one-dimensional, this one has 2 dimensions"),
     ({"level": [1]}, "unknown column 'level' (did you mean level_dbm?)"),
+    ({"sensor": ["TS-301"], " Sensor": ["TS-106"]}, "column sensor appears twice"),
 ])
 def test_budgets_raises_for_columns_that_cannot_be_read(columns, message):
     with pytest.raises(ValueError) as raised:
@@ -60,12 +61,13 @@ def test_budgets_raises_for_columns_that_cannot_be_read(columns, message):
     assert str(raised.value) == message
 
 
-def test_budgets_takes_one_value_for_all_rows_and_keeps_ids_and_result_columns():
-    result = tu.budgets({"id": ["a", "b", "c"], "sensor": "TS-106", "level_dbm": np.array([0, 8, 99]),
-                         "MU": [1.0, 2.0, 3.0], "unit": ["dB", "percent", "dB"]})
-    assert list(result) == ["id"] + [f"u_{k}" for k in START.contributions] + ["uc", "MU", "systematic_error",
-                                                                               "error"]
-    assert list(result["id"]) == ["a", "b", "c"]
+def test_budgets_takes_one_value_for_all_rows_and_passes_ids_and_other_columns_through():
+    result = tu.budgets({"operator": "Kim", "Level_dBm ": np.array([0, 8, 99]), "id": ["a", "b", "c"],
+                         "sensor": "TS-106", "MU": [1.0, 2.0, 3.0], "unit": ["dB", "percent", "dB"]})
+    assert list(result) == ["id", "operator", "unit"] + [f"u_{k}" for k in START.contributions] + [
+        "uc", "MU", "systematic_error", "error"]
+    assert [list(result[c]) for c in ("id", "operator", "unit")] == [["a", "b", "c"], ["Kim"] * 3,
+                                                                     ["dB", "percent", ""]]
     assert result["MU"][0] == tu.budget(sensor="TS-106", level_dbm=0).MU
     assert result["error"][2].startswith("level_dbm: 99 is above TS-106's top level")
     assert all(len(column) == 3 for column in result.values())

@@ -81,8 +81,9 @@ def test_exact_values_and_errors_equal_the_tool(rows, run_tool):
     for i, record in enumerate(expected):
         assert result["error"][i] == record["error"], i
         invalid += record["error"] != ""
+        assert result["unit"][i] == record["unit"], i
         for column in result:
-            if column != "error":
+            if column not in ("error", "unit"):
                 value = result[column][i]
                 assert (math.isnan(value) if record[column] == "" else value == float(record[column])), (i, column)
     assert 0.2 * ROWS < invalid < 0.8 * ROWS  # both kinds are well represented
