@@ -73,7 +73,10 @@ std::string OutputColumns() {
     };
     const std::vector<std::string> results = BatchResultColumns();
     for (std::size_t i = 0; i < kContributionCount; ++i) {
-        rows.emplace_back(results[i], std::string(kContributions[i].caption) + ", standard uncertainty");
+        // Without the mode that the mismatch row's caption names: the column serves both.
+        const std::string_view caption =
+            kContributions[i].caption.substr(0, kContributions[i].caption.find(" ("));
+        rows.emplace_back(results[i], std::string(caption) + ", standard uncertainty");
     }
     rows.emplace_back("uc", std::string(kCombinedCaption));
     rows.emplace_back("MU", std::string(ExpandedCaption(ResultUnit::dB)) + " (of Power in percent)");
@@ -101,8 +104,9 @@ std::string Footer() {
            "one typing error away from\nan input column's, which is an error.\n\n"
            "Output columns, one row per input row, in order:\n" +
            OutputColumns() +
-           "Exact values are the shortest decimals of the numbers in dB of level, or with --unit percent in "
-           "percent\nof power; display values are the texts the window shows. CSV lines end with CRLF. A "
+           "Exact values are the shortest decimals of the numbers in dB of level, or in percent of power "
+           "where "
+           "the\nunit is percent; display values are the texts the window shows. CSV lines end with CRLF. A "
            "text "
            "that a\nspreadsheet would take for a formula (it begins with =, +, -, @, a tab or a carriage "
            "return and is\nnot a number) is written to CSV with a leading apostrophe; numbers and JSON Lines "

@@ -1,14 +1,22 @@
 // tarvex-budget as a process: exit statuses, messages, the start state as a table, and files written
 // whole or not at all.
 
+#include "budget/batch_columns.h"
 #include "budget/program_info.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <thread>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -125,7 +133,13 @@ TEST_F(Tool, ExitStatusesAndMessages) {
         EXPECT_TRUE(outcome.err.starts_with(c.errStart)) << outcome.err;
         EXPECT_EQ(c.errStart.empty(), outcome.err.empty()) << outcome.err;
     }
-    EXPECT_TRUE(Invoke({"--help"}).out.find("--batch") != std::string::npos);
+    // The help explains every output column and ends with an example and where the columns stand.
+    const std::string help = Invoke({"--help"}).out;
+    for (const std::string& column : tarvex::BatchResultColumns()) {
+        EXPECT_NE(help.find("\n  " + column + " "), std::string::npos) << column;
+    }
+    EXPECT_NE(help.find("\nExample: tarvex-budget --batch "), std::string::npos);
+    EXPECT_TRUE(help.ends_with("'Output columns' for the results.\n")) << help;
     EXPECT_EQ(Invoke({"--version"}).out, "tarvex-budget " + std::string(tarvex::kProgramVersion) + "\n");
 }
 
@@ -199,6 +213,56 @@ TEST_F(Tool, OutputFileWrittenWholeOrNotAtAll) {
 
     EXPECT_EQ(Invoke({"--batch", "-", "--output", "/dev/null"}, "id\nA\n").status, 0);
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// Whether the process has a file open that has no name (an unnamed temporary file or a deleted one).
+bool HoldsUnnamedFile(pid_t pid) {
+    const fs::path fds = "/proc/" + std::to_string(pid) + "/fd";
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(fds, error)) {
+        if (fs::read_symlink(entry.path(), error).string().ends_with(" (deleted)")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Killed outright while it writes, the tool leaves the previous file whole and nothing beside it, where
+// the file system has unnamed temporary files.
+TEST_F(Tool, KilledRunLeavesNothingBehind) {
+    const int probe = ::open(m_dir.c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (probe < 0) {
+        GTEST_SKIP() << "no unnamed temporary files here";
+    }
+    ::close(probe);
+    const fs::path out = m_dir / "out.csv";
+    WriteFile(out, "previous\n");
+    std::array<int, 2> input{};
+    ASSERT_EQ(::pipe(input.data()), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(input[0], STDIN_FILENO);
+        ::close(input[1]);
+        if (::chdir(m_dir.c_str()) == 0) {
+            ::execl(TARVEX_BUDGET, TARVEX_BUDGET, "--batch", "-", "--output", "out.csv", nullptr);
+        }
+        ::_exit(127);
+    }
+    ::close(input[0]);
+    const std::string rows = "id\nA\n";
+    EXPECT_EQ(::write(input[1], rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
+    // The tool opens its output before it reads; the pipe stays open, so it waits for more rows.
+    bool unnamed = false;
+    for (int look = 0; look < 3000 && !unnamed && Files().size() == 1; ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        unnamed = HoldsUnnamedFile(pid);
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ::close(input[1]);
+    EXPECT_TRUE(unnamed);
+    EXPECT_EQ(ReadFile(out), "previous\n");
+    EXPECT_EQ(Files(), std::vector<std::string>{"out.csv"});
 }
 
 } // namespace

@@ -57,7 +57,7 @@ private:
     void nameSeries(const tarvex::MeasurementSetup& setup);
     void visibilityChanged(QLineSeries* series);
     void fill(QLineSeries* series);
-    void setData(QLineSeries* series, QList<QPointF> data);
+    void setData(QLineSeries* series, QList<QPointF> points);
     void rangeAxes();
     void placeMarker();
     double plottedX(double x) const;
