@@ -40,6 +40,13 @@ packages=(
   dpkg-dev
   file
   lintian
+  # the Python module tarvex_uncertainty: pybind11 and Debian's Python 3 headers to build it, pytest to
+  # test it, NumPy for its arrays and pandas for the tests and examples that use data frames
+  pybind11-dev
+  python3-dev
+  python3-pytest
+  python3-numpy
+  python3-pandas
 )
 
 missing=()

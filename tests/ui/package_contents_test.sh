@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a built tree and checks that it holds the program, the desktop entry,
-# the metainfo, the three icons, the chart plugin, the manual page, copyright and changelog, that it
-# declares the Qt libraries (Qt Charts and Qt SVG for the chart plugin) and the X11 platform plugin, and
-# that lintian finds neither error nor warning in it.
+# the metainfo, the three icons, the chart plugin, the manual page, copyright and changelog and the Python
+# module, that it declares the Qt libraries (Qt Charts and Qt SVG for the chart plugin), the X11 platform
+# plugin, python3 and NumPy, and that lintian finds neither error nor warning in it.
 # Usage: package_contents_test.sh BUILD_DIR
 set -euo pipefail
 build_dir=$1
@@ -37,10 +37,14 @@ for path in \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
     ./usr/share/man/man1/tarvex-uncertainty.1.gz \
     ./usr/share/doc/tarvex-uncertainty/copyright \
-    ./usr/share/doc/tarvex-uncertainty/changelog.gz; do
+    ./usr/share/doc/tarvex-uncertainty/changelog.gz \
+    ./usr/lib/python3/dist-packages/tarvex_uncertainty/__init__.py \
+    ./usr/lib/python3/dist-packages/tarvex_uncertainty/__init__.pyi \
+    ./usr/lib/python3/dist-packages/tarvex_uncertainty/py.typed \
+    ./usr/lib/python3/dist-packages/tarvex_uncertainty/_core.cpython-; do
     expect "file" "$contents" "$path"
 done
-for package_name in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 qt6-qpa-plugins; do
+for package_name in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6svg6 qt6-qpa-plugins python3 python3-numpy; do
     expect "dependency" "$depends" "$package_name"
 done
 echo "Depends: $depends"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <pybind11/pybind11.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex::python {
+
+// Looks up, once and with the GIL, what reading columns needs of NumPy. The module calls it when it is
+// imported: looked up first inside budgets(), by two threads at once, the lookup could deadlock (one
+// thread waiting for the other's lookup while holding the GIL that the lookup needs).
+void PrepareNumpy();
+
+// One input column of budgets(): the text of each row, read from a NumPy array, a pandas column, a list
+// or one value for all rows. Numbers and NumPy texts are read straight from the array's memory, so
+// without the GIL; a column of Python objects is turned into texts a chunk of rows at a time, with it.
+class ColumnSource {
+public:
+    // An empty column: every row's text is empty (the start state's value).
+    ColumnSource() = default;
+    // Raises ValueError when the value is an array of more than one dimension.
+    ColumnSource(std::string_view column, pybind11::handle value);
+
+    // The number of rows; none for one value for all rows.
+    std::optional<std::size_t> Rows() const;
+
+    // With the GIL: makes the texts of rows first ... first + count - 1 ready where they need Python.
+    void Prepare(std::size_t first, std::size_t count);
+
+    // Without the GIL: the text of a row (inside the prepared ones), valid until the next call.
+    std::string_view Text(std::size_t row);
+
+private:
+    enum class Kind : std::uint8_t { single, float64, int64, uint64, ucs4, bytes, objects };
+
+    void ReadArray(std::string_view column, pybind11::handle value);
+
+    Kind m_kind = Kind::single;
+    pybind11::object m_keep; // the array or sequence that the pointers below point into
+    const char* m_data = nullptr;
+    std::size_t m_itemSize = 0;
+    std::size_t m_rows = 0;
+    std::string m_text;              // the single value, or the latest row's converted text
+    std::array<char, 32> m_number{}; // the latest row's number as text
+    std::string m_prepared;          // texts of the prepared rows of an object column, end to end
+    std::vector<std::size_t> m_preparedEnds;
+    std::size_t m_preparedFirst = 0;
+};
+
+} // namespace tarvex::python
