@@ -72,7 +72,7 @@ private:
     void markLegendFocus();
     void describe(const QString& markerAt, const QString& markerValue);
     void followPalette();
-    QLineSeries* newSeries(const tarvex::SweepSeries& data);
+    QLineSeries* newSeries(const tarvex::SweepSeries& sweepSeries);
     bool syncSeries();
     void attachAll();
     void visibilityChanged(QLineSeries* series);
