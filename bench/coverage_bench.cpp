@@ -54,7 +54,8 @@ void BM_Exact(benchmark::State& state) {
 }
 
 // Sums without a normal term, where the exact method works on a lattice: two arcsines; an arcsine and a
-// rectangle; two arcsines and a rectangle; two arcsines and two rectangles; three arcsines and two rectangles.
+// rectangle; two arcsines and a rectangle; two arcsines and two rectangles; three arcsines and two
+// rectangles.
 std::vector<tarvex::ErrorTerm> WithoutNormalTerm(int which) {
     using D = tarvex::Distribution;
     const std::vector<std::vector<tarvex::ErrorTerm>> sums{
@@ -62,7 +63,11 @@ std::vector<tarvex::ErrorTerm> WithoutNormalTerm(int which) {
         {{D::arcsine, 1.0}, {D::rectangular, 0.3}},
         {{D::arcsine, 1.0}, {D::arcsine, 0.7}, {D::rectangular, 0.4}},
         {{D::arcsine, 1.0}, {D::arcsine, 1.0}, {D::rectangular, 0.2}, {D::rectangular, 0.15}},
-        {{D::arcsine, 1.0}, {D::arcsine, 0.8}, {D::arcsine, 0.6}, {D::rectangular, 0.2}, {D::rectangular, 0.15}},
+        {{D::arcsine, 1.0},
+         {D::arcsine, 0.8},
+         {D::arcsine, 0.6},
+         {D::rectangular, 0.2},
+         {D::rectangular, 0.15}},
     };
     return sums[static_cast<std::size_t>(which)];
 }
