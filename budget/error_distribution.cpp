@@ -12,10 +12,11 @@ namespace {
 
 // Lattice steps per standard deviation of the continuous part (the coarse lattice).
 constexpr double kCoarseStepsPerSd = 64.0;
-// The same for a sum of two arcsine terms alone: the end singularities of the continuous one meet those of
-// the one on the lattice, and the error left after the extrapolation falls only slowly there. (Any further
-// term on the lattice smooths those ends.)
-constexpr double kTwoArcsinesStepsPerSd = 256.0;
+// The same where the continuous part has sharp edges (an arcsine term, or rectangles without a normal
+// term) and the lattice holds at most one arcsine term: the edges meet that term's ends (or a rectangle's
+// edges), and the error left after the extrapolation falls only slowly there. Two arcsine terms on the
+// lattice smooth each other's ends.
+constexpr double kSharpEdgesStepsPerSd = 256.0;
 // Terms below this fraction of the whole standard deviation join the normal term.
 // (Its shape changes a probability by about its excess kurtosis times (u/sd)⁴ / 24 · 0.3: below 1e-8.)
 constexpr double kNegligibleShare = 0.02;
@@ -229,14 +230,13 @@ SumDistribution::SumDistribution(const std::vector<ErrorTerm>& terms) {
         m_extrapolate = false;
         return;
     }
-    const bool twoArcsines =
-        m_continuous.arcsineU > 0.0 &&
+    const bool sharpEdges =
+        (m_continuous.arcsineU > 0.0 || m_continuous.sigma == 0.0) &&
         std::count_if(split.arcsines.begin(), split.arcsines.end(),
-                      [](const ErrorTerm& term) { return term.distribution == Distribution::arcsine; }) == 1;
-    const double stepsPerSd = twoArcsines ? kTwoArcsinesStepsPerSd : kCoarseStepsPerSd;
-    const double roughStep =
+                      [](const ErrorTerm& term) { return term.distribution == Distribution::arcsine; }) <= 1;
+    const double stepsPerSd = sharpEdges ? kSharpEdgesStepsPerSd : kCoarseStepsPerSd;
+    const double coarseStep =
         std::max(std::sqrt(SumOfSquares(split.closedForm)), kFinestStepShare * m_sd) / stepsPerSd;
-    const double coarseStep = roughStep;
     m_coarse = BuildLattice(split.arcsines, coarseStep);
     m_fine = BuildLattice(split.arcsines, coarseStep / 2.0);
 }
