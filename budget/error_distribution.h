@@ -17,8 +17,8 @@ namespace tarvex {
 // term's probability weighted by a hat function of width 2h (exact mass and mean); the continuous part is
 // averaged over each point's cell by the exact integral of its distribution function, so that the
 // arcsines' end singularities are integrated, not sampled. Two lattices (h and h/2) are extrapolated to
-// h = 0; the fallback is good to about 1e-7 in a probability. A sum without arcsine terms is its closed
-// form. Deterministic; nothing changes after construction.
+// h = 0; the fallback is good to about 1e-6 in a probability, 1e-4 right where two terms' edges meet. A sum
+// without arcsine terms is its closed form. Deterministic; nothing changes after construction.
 class SumDistribution {
 public:
     // terms: at least one, every u finite and > 0.
