@@ -53,6 +53,33 @@ void BM_Exact(benchmark::State& state) {
     }
 }
 
+// Sums without a normal term, where the exact method works on a lattice: two arcsines; an arcsine and a
+// rectangle; two arcsines and a rectangle; two arcsines and two rectangles; three arcsines and two
+// rectangles.
+std::vector<tarvex::ErrorTerm> WithoutNormalTerm(int which) {
+    using D = tarvex::Distribution;
+    const std::vector<std::vector<tarvex::ErrorTerm>> sums{
+        {{D::arcsine, 1.0}, {D::arcsine, 0.5}},
+        {{D::arcsine, 1.0}, {D::rectangular, 0.3}},
+        {{D::arcsine, 1.0}, {D::arcsine, 0.7}, {D::rectangular, 0.4}},
+        {{D::arcsine, 1.0}, {D::arcsine, 1.0}, {D::rectangular, 0.2}, {D::rectangular, 0.15}},
+        {{D::arcsine, 1.0},
+         {D::arcsine, 0.8},
+         {D::arcsine, 0.6},
+         {D::rectangular, 0.2},
+         {D::rectangular, 0.15}},
+    };
+    return sums[static_cast<std::size_t>(which)];
+}
+
+void BM_ExactWithoutNormalTerm(benchmark::State& state) {
+    const auto terms = WithoutNormalTerm(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        auto figures = tarvex::ExactCoverage(terms);
+        benchmark::DoNotOptimize(figures);
+    }
+}
+
 void BM_MonteCarloFixed(benchmark::State& state) {
     const auto terms = Terms(static_cast<int>(state.range(0)));
     tarvex::MonteCarloOptions options;
@@ -74,5 +101,6 @@ void BM_MonteCarloAdaptive(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_Exact)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ExactWithoutNormalTerm)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MonteCarloFixed)->ArgsProduct({{0, 1, 2}, {100'000, 1'000'000}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MonteCarloAdaptive)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);

@@ -23,6 +23,12 @@ struct CdfAndDensity {
     double density;
 };
 
+// The integral of a distribution function from -∞ to x, E[(x - X)₊], and the distribution function there.
+struct IntegralAndCdf {
+    double integral;
+    double cdf;
+};
+
 // The closed forms of one term, and of a normal term plus rectangular ones.
 
 // The half-width beyond which a term holds nothing worth counting: the normal's tail beyond 8.5 u holds
@@ -32,5 +38,11 @@ CdfAndDensity TermAt(const ErrorTerm& term, double x);
 CdfAndDensity ArcsineAt(double u, double x);
 // A normal term of standard deviation sigma (0: none) plus rectangular terms of the given half-widths.
 CdfAndDensity NormalWithRectanglesAt(double sigma, const std::vector<double>& halfWidths, double x);
+
+// The integrals of the distribution functions from -∞ to x, E[(x - X)₊]: their differences average a
+// distribution function over a cell exactly, however sharp its corners or end singularities.
+double TermCdfIntegral(const ErrorTerm& term, double x);
+IntegralAndCdf ArcsineCdfIntegral(double u, double x);
+IntegralAndCdf NormalWithRectanglesCdfIntegral(double sigma, const std::vector<double>& halfWidths, double x);
 
 } // namespace tarvex
