@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace tarvex {
@@ -19,6 +20,14 @@ constexpr const Row* FindModelRow(const std::array<Row, N>& rows, std::string_vi
         }
     }
     return nullptr;
+}
+
+// One figure of an identifier's row; no value for an unknown identifier.
+template <typename Row, std::size_t N>
+constexpr std::optional<double> ModelRowFigure(const std::array<Row, N>& rows, std::string_view model,
+                                               double Row::*figure) {
+    const Row* row = FindModelRow(rows, model);
+    return row != nullptr ? std::optional<double>(row->*figure) : std::nullopt;
 }
 
 } // namespace tarvex

@@ -40,11 +40,6 @@ constexpr auto kCatalogue = std::to_array<CatalogueRow>({
 
 static_assert(kCatalogue.size() == kSensorModels.size());
 
-std::optional<double> CatalogueValue(std::string_view sensor, double CatalogueRow::*field) {
-    const CatalogueRow* row = FindModelRow(kCatalogue, sensor);
-    return row != nullptr ? std::optional<double>(row->*field) : std::nullopt;
-}
-
 } // namespace
 
 std::optional<std::size_t> SensorIndex(std::string_view sensor) {
@@ -56,16 +51,16 @@ std::optional<std::size_t> SensorIndex(std::string_view sensor) {
 }
 
 std::optional<double> SensorFreqMin(std::string_view sensor) {
-    return CatalogueValue(sensor, &CatalogueRow::freqMinGHz);
+    return ModelRowFigure(kCatalogue, sensor, &CatalogueRow::freqMinGHz);
 }
 std::optional<double> SensorFreqMax(std::string_view sensor) {
-    return CatalogueValue(sensor, &CatalogueRow::freqMaxGHz);
+    return ModelRowFigure(kCatalogue, sensor, &CatalogueRow::freqMaxGHz);
 }
 std::optional<double> SensorPowerMin(std::string_view sensor) {
-    return CatalogueValue(sensor, &CatalogueRow::powerMinW);
+    return ModelRowFigure(kCatalogue, sensor, &CatalogueRow::powerMinW);
 }
 std::optional<double> SensorPowerMax(std::string_view sensor) {
-    return CatalogueValue(sensor, &CatalogueRow::powerMaxW);
+    return ModelRowFigure(kCatalogue, sensor, &CatalogueRow::powerMaxW);
 }
 
 double Log10(double x) {

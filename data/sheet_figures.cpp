@@ -39,24 +39,19 @@ constexpr auto kSheetFigures = std::to_array<ScalarRow>({
 // meters' own table values (filter 0 gives 51, not 45.3).
 constexpr std::array<double, 13> kFilterNoiseFactors{51, 32, 23, 16, 11.3, 8, 5.6, 4, 2.8, 2, 1.4, 1, 0.7};
 
-std::optional<double> ScalarValue(std::string_view sensor, double ScalarRow::*field) {
-    const ScalarRow* row = FindModelRow(kSheetFigures, sensor);
-    return row != nullptr ? std::optional<double>(row->*field) : std::nullopt;
-}
-
 } // namespace
 
 std::optional<double> SensorLinearity(std::string_view sensor) {
-    return ScalarValue(sensor, &ScalarRow::linearityDb);
+    return ModelRowFigure(kSheetFigures, sensor, &ScalarRow::linearityDb);
 }
 std::optional<double> SensorNoise(std::string_view sensor) {
-    return ScalarValue(sensor, &ScalarRow::noiseW);
+    return ModelRowFigure(kSheetFigures, sensor, &ScalarRow::noiseW);
 }
 std::optional<double> SensorZeroDrift(std::string_view sensor) {
-    return ScalarValue(sensor, &ScalarRow::zeroDriftW);
+    return ModelRowFigure(kSheetFigures, sensor, &ScalarRow::zeroDriftW);
 }
 std::optional<double> SensorPowerCoeff(std::string_view sensor) {
-    return ScalarValue(sensor, &ScalarRow::powerCoeffDbPerW);
+    return ModelRowFigure(kSheetFigures, sensor, &ScalarRow::powerCoeffDbPerW);
 }
 
 std::optional<double> FilterNoiseFactor(int filterNumber) {

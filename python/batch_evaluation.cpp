@@ -289,16 +289,11 @@ void EvaluateChunk(InputColumns& columns, std::size_t first, std::size_t count, 
     }
 }
 
-ValueStyle StyleNamed(std::string_view name) {
-    static constexpr std::array<std::string_view, 2> kStyles{"exact", "display"};
-    if (name == kStyles[0] || name == kStyles[1]) {
-        return name == kStyles[0] ? ValueStyle::exact : ValueStyle::display;
-    }
-    throw py::value_error("values: " + UnknownNameMessage("style", name, kStyles));
-}
+constexpr std::array<NamedChoice<ValueStyle>, 2> kStyles{
+    {{"exact", ValueStyle::exact}, {"display", ValueStyle::display}}};
 
 py::dict Budgets(const py::handle mapping, const std::string& values) {
-    const ValueStyle style = StyleNamed(values);
+    const ValueStyle style = ChoiceNamed(kStyles, values, "style", "values: ");
     InputColumns columns = ReadColumns(mapping);
     ResultArrays results(columns.rows, style);
     for (std::size_t first = 0; first < columns.rows; first += kChunkRows) {

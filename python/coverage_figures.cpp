@@ -18,23 +18,9 @@ namespace py = pybind11;
 namespace tarvex::python {
 namespace {
 
-struct MethodName {
-    std::string_view name; // as tarvex-budget's --coverage takes it
-    CoverageMethod method;
-};
-constexpr std::array<MethodName, 2> kMethods{
+// As tarvex-budget's --coverage takes them.
+constexpr std::array<NamedChoice<CoverageMethod>, 2> kMethods{
     {{"exact", CoverageMethod::exact}, {"montecarlo", CoverageMethod::monteCarlo}}};
-
-CoverageMethod MethodNamed(std::string_view name) {
-    for (const MethodName& method : kMethods) {
-        if (method.name == name) {
-            return method.method;
-        }
-    }
-    std::array<std::string_view, kMethods.size()> names{};
-    std::ranges::transform(kMethods, names.begin(), &MethodName::name);
-    throw py::value_error("method: " + UnknownNameMessage("method", name, names));
-}
 
 std::optional<CoverageFigures> Figures(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                        CoverageMethod method, std::optional<std::uint64_t> seed) {
@@ -51,7 +37,7 @@ std::optional<CoverageFigures> Figures(const MeasurementSetup& setup, const Unce
 
 py::object Coverage(const std::string& methodName, std::optional<std::uint64_t> seed,
                     const py::kwargs& keywords) {
-    const CoverageMethod method = MethodNamed(methodName);
+    const CoverageMethod method = ChoiceNamed(kMethods, methodName, "method", "method: ");
     const MeasurementSetup setup = SetupFromKeywords(keywords, "coverage");
     const UncertaintyBudget budget = EvaluateBudget(setup);
     const std::optional<CoverageFigures> figures = Figures(setup, budget, method, seed);

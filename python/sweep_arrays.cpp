@@ -18,22 +18,8 @@ namespace py = pybind11;
 namespace tarvex::python {
 namespace {
 
-struct AxisName {
-    std::string_view name;
-    SweepAxis axis;
-};
-constexpr std::array<AxisName, 2> kAxes{{{"frequency", SweepAxis::frequency}, {"level", SweepAxis::level}}};
-
-SweepAxis AxisNamed(std::string_view name) {
-    for (const AxisName& axis : kAxes) {
-        if (axis.name == name) {
-            return axis.axis;
-        }
-    }
-    std::array<std::string_view, kAxes.size()> names{};
-    std::ranges::transform(kAxes, names.begin(), &AxisName::name);
-    throw py::value_error(UnknownNameMessage("axis", name, names));
-}
+constexpr std::array<NamedChoice<SweepAxis>, 2> kAxes{
+    {{"frequency", SweepAxis::frequency}, {"level", SweepAxis::level}}};
 
 // One column of the result: the value of `pick` at every point.
 template <typename Pick> py::array_t<double> Column(const std::vector<ResultNumbers>& points, Pick pick) {
@@ -46,7 +32,7 @@ template <typename Pick> py::array_t<double> Column(const std::vector<ResultNumb
 }
 
 py::dict SweepArrays(const std::string& axisName, const py::kwargs& keywords) {
-    const SweepAxis axis = AxisNamed(axisName);
+    const SweepAxis axis = ChoiceNamed(kAxes, axisName, "axis");
     const MeasurementSetup setup = SetupFromKeywords(keywords, "sweep");
     std::vector<SweepPoint> sweep;
     {

@@ -21,9 +21,11 @@ packages=(
   time
   # the command line's manual page
   help2man
-  # format and static checks (run-clang-tidy comes with clang-tidy)
+  # format and static checks (run-clang-tidy comes with clang-tidy; universal-ctags lists the functions
+  # and their lengths)
   clang-format
   clang-tidy
+  universal-ctags
   git
   # the window's font, and a virtual display for screenshots and start-up measurements
   fonts-liberation

@@ -37,6 +37,17 @@ def test_wrong_inputs_raise_with_the_tools_words(keywords, error, message):
     assert message in str(raised.value)
 
 
+@pytest.mark.parametrize("call, message", [
+    (lambda: tu.sweep("levle"), "unknown axis 'levle' (one of frequency, level)"),
+    (lambda: tu.coverage("exakt"), "method: unknown method 'exakt' (did you mean exact?)"),
+    (lambda: tu.budgets({"level_dbm": [0]}, "shown"), "values: unknown style 'shown' (one of exact, display)"),
+])
+def test_a_name_that_no_choice_has_raises_with_the_nearest_or_every_choice(call, message):
+    with pytest.raises(ValueError) as raised:
+        call()
+    assert str(raised.value) == message
+
+
 def test_budget_gives_every_result_by_key_and_as_the_window_writes_it():
     b = tu.budget(sensor="TS-106", frequency_ghz=20, level_dbm=8, unit="percent", fd_lin="systematic",
                   exclude=["temp", "noise"])

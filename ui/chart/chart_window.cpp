@@ -5,6 +5,7 @@
 #include "ui/chart/distribution_view.h"
 #include "ui/chart/sweep_chart_view.h"
 #include "ui/controls/qt_text.h"
+#include "ui/controls/save_file.h"
 
 #include <QBoxLayout>
 #include <QBuffer>
@@ -15,11 +16,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -167,20 +166,10 @@ SweepChartView* ChartWindow::currentChart() const {
     return shown == m_frequency ? m_frequency : (shown == m_level ? m_level : nullptr);
 }
 
-// As the report is saved: QSaveFile renames its temporary file into place only when all is written, so a
-// failure leaves no partial file and an earlier file whole; the reason is shown.
 bool ChartWindow::writeFile(const QString& path, const QByteArray& contents, const QString& what) {
-    QSaveFile file(path);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        QMessageBox::critical(this, QStringLiteral("Save ") + what,
-                              QStringLiteral("The chart's %1 could not be saved as %2.\n\n%3")
-                                  .arg(what.toLower(), QDir::toNativeSeparators(path), reason));
-    }
-    return saved;
+    return SaveFileOrExplain(this, path, contents, QStringLiteral("Save ") + what,
+                             QStringLiteral("The chart's ") + what.toLower() +
+                                 QStringLiteral(" could not be saved as %1.\n\n%2"));
 }
 
 bool ChartWindow::saveImage(const QString& path) {

@@ -1,6 +1,7 @@
 // Creation of the main window's result table: headings, the twelve contribution rows, the combined
 // uncertainty, the unit options and the expanded-uncertainty and systematic-error rows.
 
+#include "budget/budget_description.h"
 #include "budget/presentation.h"
 #include "ui/controls/clickable_label.h"
 #include "ui/controls/placed_labels.h"
@@ -93,10 +94,10 @@ void Main::CreateResultTable(QWidget* client) {
 
 void Main::CreateTableHeadings() {
     PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("lbl_Influence_Quantity"),
-                       QStringLiteral("Influence Quantity"),
+                       ToQString(tarvex::kInfluenceQuantityHeading),
                        {kCaptionLeft, kHeadingTop, kCaptionWidth, kHeadingHeight}, Qt::AlignCenter, true);
     PlaceBorderedLabel(new QLabel(Frame1), QStringLiteral("lbl_Standard_Uncertainty"),
-                       QStringLiteral("Standard Uncertainty"),
+                       ToQString(tarvex::kStandardUncertaintyHeading),
                        {kValueLeft, kHeadingTop, kValueWidth, kHeadingHeight}, Qt::AlignCenter, true)
         ->setWordWrap(true);
 }

@@ -4,6 +4,7 @@
 #include "ui/report/report_texts.h"
 
 #include "budget/batch_columns.h"
+#include "budget/csv_field.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -121,20 +122,16 @@ QString VarianceChartSvg(const std::vector<DescribedShare>& shares) {
     return svg + QStringLiteral("</svg>\n");
 }
 
-QString CsvField(const std::string& field) {
-    QString text = ToQString(field);
-    if (text.contains(QRegularExpression(QStringLiteral("[\",\r\n]")))) {
-        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
-    }
-    return text;
-}
-
-QString CsvLine(const std::vector<std::string>& fields) {
-    QStringList cells;
+// One CSV record, its fields written as every CSV file of the programs writes them.
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
     for (const std::string& field : fields) {
-        cells << CsvField(field);
+        if (&field != &fields.front()) {
+            line += tarvex::kCsvSeparator;
+        }
+        tarvex::AppendCsvField(line, field);
     }
-    return cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    return line.append(tarvex::kCsvLineEnd);
 }
 
 QString Heading(const char* tag, std::string_view text) {
@@ -216,7 +213,8 @@ QByteArray ReportCsv(const tarvex::MeasurementSetup& setup, const tarvex::Uncert
         tarvex::BatchResultFields(setup, budget, tarvex::ValueStyle::exact);
     row.insert(row.end(), results.begin(), results.end());
     row.emplace_back(); // error: none
-    return (CsvLine(header) + CsvLine(row)).toUtf8();
+    const std::string csv = CsvLine(header) + CsvLine(row);
+    return {csv.data(), static_cast<qsizetype>(csv.size())};
 }
 
 QString SuggestedReportName(const tarvex::MeasurementSetup& setup) {

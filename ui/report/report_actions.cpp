@@ -1,5 +1,6 @@
 #include "ui/report/report_actions.h"
 #include "ui/controls/qt_text.h"
+#include "ui/controls/save_file.h"
 #include "ui/main/main_window.h"
 #include "ui/report/budget_document.h"
 #include "ui/report/report_page.h"
@@ -11,13 +12,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <array>
@@ -147,20 +146,9 @@ void ReportActions::saveReport() {
     saveReportTo(path, *format);
 }
 
-// QSaveFile writes into a temporary file beside the target and renames it into place only when all is
-// written, so a failure leaves no partial file and an earlier file whole.
 bool ReportActions::saveReportTo(const QString& path, Format format) {
-    const QByteArray bytes = render(format);
-    QSaveFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!saved) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        QMessageBox::critical(&m_window, QStringLiteral("Save Report"),
-                              QStringLiteral("The report could not be saved as %1.\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), reason));
-    }
-    return saved;
+    return SaveFileOrExplain(&m_window, path, render(format), QStringLiteral("Save Report"),
+                             QStringLiteral("The report could not be saved as %1.\n\n%2"));
 }
 
 void ReportActions::print() {
