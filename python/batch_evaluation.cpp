@@ -275,12 +275,14 @@ void EvaluateChunk(InputColumns& columns, std::size_t first, std::size_t count, 
     MeasurementSetup setup;
     std::string problems;
     cli::SetupTexts texts{};
+    cli::SetupNumbers numbers{};
     for (std::size_t row = first; row < first + count; ++row) {
         for (std::size_t i = 0; i < cli::kSetupInputCount; ++i) {
-            texts[i] = columns.inputs[i].Text(row);
+            numbers[i] = columns.inputs[i].Number(row); // numeric columns are neither written nor read
+            texts[i] = numbers[i] ? std::string_view() : columns.inputs[i].Text(row);
         }
         problems.clear();
-        cli::ReadSetup(texts, cli::ColumnNames(), setup, problems);
+        cli::ReadSetup(texts, numbers, cli::ColumnNames(), setup, problems);
         if (problems.empty()) {
             results.Valid(row, setup, EvaluateBudget(setup));
         } else {
