@@ -20,33 +20,27 @@ class Fields {
 public:
     Fields(const SetupTexts& texts, const SetupNumbers& numbers, const SetupInputNames& names,
            std::string& problems)
-        : m_names(names)
+        : m_numbers(numbers)
+        , m_names(names)
         , m_problems(problems) {
         std::ranges::transform(texts, m_texts.begin(), Trimmed);
-        for (std::size_t slot = 0; slot < kSetupInputCount; ++slot) {
-            if (!numbers[slot]) {
-                continue;
-            }
-            m_texts[slot] = {};
-            if (kSetupInputs[slot].number && std::isfinite(*numbers[slot])) {
-                m_numbers[slot] = numbers[slot];
-            } else {
-                m_texts[slot] = Formatted(slot, *numbers[slot]);
-            }
-        }
     }
 
     bool Given(Input input) const {
         return m_numbers[SetupSlot(input)].has_value() || !m_texts[SetupSlot(input)].empty();
     }
-    std::optional<double> Number(Input input) const { return m_numbers[SetupSlot(input)]; }
-    // A number's text is written only when a message names it.
+    // A number input's number, when it is one to use as it is.
+    std::optional<double> Number(Input input) const {
+        const std::optional<double> number = m_numbers[SetupSlot(input)];
+        return InfoOf(input).number && number && std::isfinite(*number) ? number : std::nullopt;
+    }
+    // A given number's text is written only when it is asked for, and is valid until the next call.
     std::string_view Text(Input input) {
-        const std::size_t slot = SetupSlot(input);
-        if (m_numbers[slot] && m_texts[slot].empty()) {
-            m_texts[slot] = Formatted(slot, *m_numbers[slot]);
+        if (const std::optional<double> number = m_numbers[SetupSlot(input)]) {
+            m_numberText = ShortestDecimal(*number);
+            return m_numberText;
         }
-        return m_texts[slot];
+        return m_texts[SetupSlot(input)];
     }
     std::string_view Name(Input input) const { return m_names[SetupSlot(input)]; }
     void Add(Input input, std::string_view message) {
@@ -54,14 +48,9 @@ public:
     }
 
 private:
-    std::string_view Formatted(std::size_t slot, double number) {
-        m_formatted[slot] = ShortestDecimal(number);
-        return m_formatted[slot];
-    }
-
     SetupTexts m_texts{};
-    SetupNumbers m_numbers{};
-    std::array<std::string, kSetupInputCount> m_formatted{};
+    const SetupNumbers& m_numbers;
+    std::string m_numberText;
     const SetupInputNames& m_names;
     std::string& m_problems;
 };

@@ -165,6 +165,10 @@ std::optional<double> ColumnSource::Number(std::size_t row) const {
     }
 }
 
+bool ColumnSource::Numeric() const {
+    return m_kind == Kind::float64 || m_kind == Kind::int64 || m_kind == Kind::uint64 || m_single;
+}
+
 std::string_view ColumnSource::Text(std::size_t row) {
     const char* item = m_data + row * m_itemSize;
     const auto number = [this](auto value) {

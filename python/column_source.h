@@ -36,6 +36,8 @@ public:
     // Without the GIL: the value of a row of a numeric array as a number, when the core may take it as
     // one (its text then reads alike); none for a missing value and for every other kind of column.
     std::optional<double> Number(std::size_t row) const;
+    // Whether Number may give a number at all.
+    bool Numeric() const;
 
     // Without the GIL: the text of a row (inside the prepared ones), valid until the next call.
     std::string_view Text(std::size_t row);
