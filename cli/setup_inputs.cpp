@@ -15,16 +15,33 @@
 namespace tarvex::cli {
 namespace {
 
-// The trimmed texts of one setup and the problems found in them, each as "name: message".
+// The trimmed texts (or numbers) of one setup and the problems found in them, each as "name: message".
 class Fields {
 public:
-    Fields(const SetupTexts& texts, const SetupInputNames& names, std::string& problems)
-        : m_names(names)
+    Fields(const SetupTexts& texts, const SetupNumbers& numbers, const SetupInputNames& names,
+           std::string& problems)
+        : m_numbers(numbers)
+        , m_names(names)
         , m_problems(problems) {
         std::ranges::transform(texts, m_texts.begin(), Trimmed);
     }
 
-    std::string_view Text(Input input) const { return m_texts[SetupSlot(input)]; }
+    bool Given(Input input) const {
+        return m_numbers[SetupSlot(input)].has_value() || !m_texts[SetupSlot(input)].empty();
+    }
+    // A number input's number, when it is one to use as it is.
+    std::optional<double> Number(Input input) const {
+        const std::optional<double> number = m_numbers[SetupSlot(input)];
+        return InfoOf(input).number && number && std::isfinite(*number) ? number : std::nullopt;
+    }
+    // A given number's text is written only when it is asked for, and is valid until the next call.
+    std::string_view Text(Input input) {
+        if (const std::optional<double> number = m_numbers[SetupSlot(input)]) {
+            m_numberText = ShortestDecimal(*number);
+            return m_numberText;
+        }
+        return m_texts[SetupSlot(input)];
+    }
     std::string_view Name(Input input) const { return m_names[SetupSlot(input)]; }
     void Add(Input input, std::string_view message) {
         m_problems.append(m_problems.empty() ? "" : "; ").append(Name(input)).append(": ").append(message);
@@ -32,12 +49,17 @@ public:
 
 private:
     SetupTexts m_texts{};
+    const SetupNumbers& m_numbers;
+    std::string m_numberText;
     const SetupInputNames& m_names;
     std::string& m_problems;
 };
 
 // The value of a number text; a problem and no value when it is not a number.
 std::optional<double> ReadNumber(Input input, Fields& fields) {
+    if (const std::optional<double> number = fields.Number(input)) {
+        return *number + 0.0; // -0 reads as 0
+    }
     const std::string_view text = fields.Text(input);
     if (!IsDecimalNumber(text)) {
         fields.Add(input, Quoted(text) + " is not a number");
@@ -59,6 +81,9 @@ std::optional<double> ReadNumber(Input input, Fields& fields) {
 // The value of a number text, read as an integer when it is written as one (the common case, and a
 // cheaper read that gives the same value), else as any number.
 std::optional<double> ReadWholeOrNumber(Input input, Fields& fields) {
+    if (fields.Number(input)) {
+        return ReadNumber(input, fields);
+    }
     const std::string_view text = fields.Text(input);
     int whole = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), whole);
@@ -101,7 +126,7 @@ Bounds WholeBounds(WholeRange range, std::string_view owner, std::string_view wh
 
 // A number inside its bounds; `target` keeps its value when the text is empty or holds a problem.
 void ReadBounded(Input input, const Bounds& bounds, double& target, Fields& fields) {
-    if (fields.Text(input).empty()) {
+    if (!fields.Given(input)) {
         return;
     }
     const std::optional<double> value = ReadWholeOrNumber(input, fields);
@@ -113,7 +138,7 @@ void ReadBounded(Input input, const Bounds& bounds, double& target, Fields& fiel
 // A whole number inside its bounds (only its form without them); `target` keeps its value when the text
 // is empty. False when the text holds a problem.
 bool ReadWhole(Input input, const std::optional<Bounds>& bounds, int& target, Fields& fields) {
-    if (fields.Text(input).empty()) {
+    if (!fields.Given(input)) {
         return true;
     }
     const std::optional<double> value = ReadWholeOrNumber(input, fields);
@@ -231,7 +256,7 @@ const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields
     const auto sensors = SensorModels();
     std::optional<std::size_t> sensor = static_cast<std::size_t>(
         std::ranges::find(sensors, std::string_view(setup.sensor)) - sensors.begin());
-    if (!fields.Text(Input::sensor).empty()) {
+    if (fields.Given(Input::sensor)) {
         sensor = ReadChoice(fields.Text(Input::sensor), Input::sensor, sensors, Matching::anyCase, fields);
         if (sensor) {
             setup.sensor.assign(sensors[*sensor]);
@@ -246,10 +271,10 @@ const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields
 void ReadSensorRanges(const SensorInputLimits* limits, MeasurementSetup& setup, Fields& fields) {
     const std::string owner = setup.sensor + "'s";
     if (limits == nullptr) {
-        if (!fields.Text(Input::frequency).empty()) {
+        if (fields.Given(Input::frequency)) {
             ReadNumber(Input::frequency, fields);
         }
-        if (!fields.Text(Input::level).empty()) {
+        if (fields.Given(Input::level)) {
             ReadNumber(Input::level, fields);
         }
         return;
@@ -330,8 +355,14 @@ const SetupInputNames& OptionNames() {
 
 void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
                std::string& problems) {
+    static const SetupNumbers none{};
+    ReadSetup(texts, none, names, setup, problems);
+}
+
+void ReadSetup(const SetupTexts& texts, const SetupNumbers& numbers, const SetupInputNames& names,
+               MeasurementSetup& setup, std::string& problems) {
     static const MeasurementSetup start = StartSetup();
-    Fields fields(texts, names, problems);
+    Fields fields(texts, numbers, names, problems);
     setup = start;
     const SensorInputLimits* limits = ReadIdentifiers(setup, fields);
     ReadSensorRanges(limits, setup, fields);

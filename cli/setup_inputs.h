@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,14 @@ const SetupInputNames& OptionNames();
 // usable only when no problem was added. `setup` is overwritten, so a caller may reuse one object.
 void ReadSetup(const SetupTexts& texts, const SetupInputNames& names, MeasurementSetup& setup,
                std::string& problems);
+
+// Values already held as numbers (a numeric column of a program that calls the core), in the slots of
+// SetupTexts. A number stands for its shortest decimal text and takes the place of the slot's text: a
+// number input uses it as it is, with the very checks and messages that text would get, without writing
+// and reading it; any other input (and a number that is not finite) reads the text.
+using SetupNumbers = std::array<std::optional<double>, kSetupInputCount>;
+void ReadSetup(const SetupTexts& texts, const SetupNumbers& numbers, const SetupInputNames& names,
+               MeasurementSetup& setup, std::string& problems);
 
 // For the command line's help: what an input allows ("0 ... 12", "probable or conservative", "inside
 // the sensor's range") and its start value as a text ("TS-301", "none" for no exclusions).

@@ -275,12 +275,17 @@ void EvaluateChunk(InputColumns& columns, std::size_t first, std::size_t count, 
     MeasurementSetup setup;
     std::string problems;
     cli::SetupTexts texts{};
+    cli::SetupNumbers numbers{};
+    std::array<bool, cli::kSetupInputCount> numeric{};
+    std::ranges::transform(columns.inputs, numeric.begin(), &ColumnSource::Numeric);
     for (std::size_t row = first; row < first + count; ++row) {
         for (std::size_t i = 0; i < cli::kSetupInputCount; ++i) {
-            texts[i] = columns.inputs[i].Text(row);
+            // Numbers of numeric columns are neither written nor read as texts.
+            numbers[i] = numeric[i] ? columns.inputs[i].Number(row) : std::nullopt;
+            texts[i] = numbers[i] ? std::string_view() : columns.inputs[i].Text(row);
         }
         problems.clear();
-        cli::ReadSetup(texts, cli::ColumnNames(), setup, problems);
+        cli::ReadSetup(texts, numbers, cli::ColumnNames(), setup, problems);
         if (problems.empty()) {
             results.Valid(row, setup, EvaluateBudget(setup));
         } else {

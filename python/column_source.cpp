@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 namespace py = pybind11;
 
@@ -41,6 +42,34 @@ bool IsArrayLike(py::handle value) {
     return py::isinstance<py::array>(value) || py::hasattr(value, "__array__");
 }
 
+// Whole numbers up to this size are written alike as digits and as their shortest decimal (100000 is
+// written 1e+05), so that a message names them as their text would; all larger ones are out of range of
+// every number input and take the text's way.
+constexpr std::int64_t kPlainWholeLimit = 9999;
+
+template <typename Whole> std::optional<double> PlainWhole(Whole value) {
+    bool plain = value <= static_cast<Whole>(kPlainWholeLimit);
+    if constexpr (std::is_signed_v<Whole>) {
+        plain = plain && value >= -kPlainWholeLimit;
+    }
+    return plain ? std::optional(static_cast<double>(value)) : std::nullopt;
+}
+
+// One value for all rows as a number, when it is a Python float (NumPy's float64 too) or int.
+std::optional<double> SingleNumber(py::handle value) {
+    PyObject* object = value.ptr();
+    if (PyFloat_Check(object)) {
+        const double number = PyFloat_AS_DOUBLE(object);
+        return std::isfinite(number) ? std::optional(number) : std::nullopt;
+    }
+    if (PyLong_Check(object) && !PyBool_Check(object)) {
+        int overflow = 0;
+        const long long whole = PyLong_AsLongLongAndOverflow(object, &overflow);
+        return overflow == 0 ? PlainWhole(static_cast<std::int64_t>(whole)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void PrepareNumpy() {
@@ -54,6 +83,7 @@ void PrepareNumpy() {
 ColumnSource::ColumnSource(std::string_view column, py::handle value) {
     if (IsSingleValue(value)) {
         m_text = ValueText(value);
+        m_single = SingleNumber(value);
         return;
     }
     if (IsArrayLike(value)) {
@@ -115,6 +145,28 @@ void ColumnSource::Prepare(std::size_t first, std::size_t count) {
         m_prepared += m_text;
         m_preparedEnds.push_back(m_prepared.size());
     }
+}
+
+std::optional<double> ColumnSource::Number(std::size_t row) const {
+    const char* item = m_data + row * m_itemSize;
+    switch (m_kind) {
+    case Kind::single:
+        return m_single;
+    case Kind::float64: {
+        const double value = *reinterpret_cast<const double*>(item);
+        return std::isfinite(value) ? std::optional(value) : std::nullopt; // NaN: missing; inf: a text
+    }
+    case Kind::int64:
+        return PlainWhole(*reinterpret_cast<const std::int64_t*>(item));
+    case Kind::uint64:
+        return PlainWhole(*reinterpret_cast<const std::uint64_t*>(item));
+    default:
+        return std::nullopt;
+    }
+}
+
+bool ColumnSource::Numeric() const {
+    return m_kind == Kind::float64 || m_kind == Kind::int64 || m_kind == Kind::uint64 || m_single;
 }
 
 std::string_view ColumnSource::Text(std::size_t row) {

@@ -33,6 +33,12 @@ public:
     // With the GIL: makes the texts of rows first ... first + count - 1 ready where they need Python.
     void Prepare(std::size_t first, std::size_t count);
 
+    // Without the GIL: the value of a row of a numeric array as a number, when the core may take it as
+    // one (its text then reads alike); none for a missing value and for every other kind of column.
+    std::optional<double> Number(std::size_t row) const;
+    // Whether Number may give a number at all.
+    bool Numeric() const;
+
     // Without the GIL: the text of a row (inside the prepared ones), valid until the next call.
     std::string_view Text(std::size_t row);
 
@@ -46,6 +52,7 @@ private:
     const char* m_data = nullptr;
     std::size_t m_itemSize = 0;
     std::size_t m_rows = 0;
+    std::optional<double> m_single;  // the single value when it is a number that the core may take
     std::string m_text;              // the single value, or the latest row's converted text
     std::array<char, 32> m_number{}; // the latest row's number as text
     std::string m_prepared;          // texts of the prepared rows of an object column, end to end

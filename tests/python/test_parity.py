@@ -112,6 +112,26 @@ def test_numbers_given_as_numbers_equal_numbers_given_as_texts(rows, kind):
         np.testing.assert_array_equal(from_numbers[column], from_texts[column], err_msg=column)
 
 
+@pytest.mark.parametrize("column, values, texts", [
+    # Whole numbers as int64 columns, beyond the ranges too (100000 is not written 1e+05 in a message).
+    ("level_dbm", np.array([-5, 20, 21, 100000, -(2**62)]), ["-5", "20", "21", "100000", str(-(2**62))]),
+    ("filter", np.array([0, 12, 13], dtype=np.uint64), ["0", "12", "13"]),
+    # One value for all rows: a float, an int, a NumPy float, a bool and infinity read as their texts.
+    ("return_loss_db", 2.5, "2.5"),
+    ("temp_max_c", 10, "10"),
+    ("frequency_ghz", np.float64(1e5), "1e+05"),
+    ("harmonic_2f_dbc", True, "True"),
+    ("level_dbm", math.inf, "inf"),
+])
+def test_numbers_read_as_their_texts(column, values, texts):
+    """Numbers of every shape give the numbers and messages of the texts they are written as."""
+    rows = 1 if isinstance(texts, str) else len(texts)
+    from_numbers = tu.budgets({column: values, "id": list(range(rows))})
+    from_texts = tu.budgets({column: texts, "id": list(range(rows))})
+    for name in from_texts:
+        np.testing.assert_array_equal(from_numbers[name], from_texts[name], err_msg=name)
+
+
 def test_budget_agrees_with_budgets_row_by_row(rows):
     """budget() gives the same numbers, or raises ValueError with the same message, as budgets()."""
     table = tu.budgets(columns_of(rows[:300]))
