@@ -50,6 +50,14 @@ std::vector<std::string> BatchInputFields(const MeasurementSetup& setup, std::st
 // the window's label (leading blank included).
 enum class ValueStyle : std::uint8_t { exact, display };
 
+// The keywords by which the command line and the Python module name a value style and a coverage method.
+constexpr std::string_view ValueStyleKeyword(ValueStyle style) {
+    return style == ValueStyle::display ? "display" : "exact";
+}
+constexpr std::string_view CoverageMethodKeyword(CoverageMethod method) {
+    return method == CoverageMethod::monteCarlo ? "montecarlo" : "exact";
+}
+
 // The fifteen results of a budget (twelve contributions, uc, MU, systematic error) in the order of
 // BatchResultColumns; the systematic error is empty while the window would hide its row. The error
 // column is not included.

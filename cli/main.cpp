@@ -121,7 +121,7 @@ struct Options {
     std::optional<std::string> batch;
     std::string output = "-";
     std::optional<std::string> format;
-    std::string values = "exact";
+    std::string values{ValueStyleKeyword(ValueStyle::exact)};
     std::optional<char> separator;
     bool decimalComma = false;
     std::optional<std::string> coverage; // "" when given without a method
@@ -131,7 +131,8 @@ std::optional<CoverageMethod> CoverageOption(const Options& options) {
     if (!options.coverage) {
         return std::nullopt;
     }
-    return *options.coverage == "montecarlo" ? CoverageMethod::monteCarlo : CoverageMethod::exact;
+    return *options.coverage == CoverageMethodKeyword(CoverageMethod::monteCarlo) ? CoverageMethod::monteCarlo
+                                                                                  : CoverageMethod::exact;
 }
 
 int RunSingle(const Options& options, OutputFormat format, ValueStyle style) {
@@ -231,7 +232,10 @@ void AddOptions(CLI::App& app, Options& options) {
     app.add_option("--values", options.values,
                    "exact (shortest decimals that read back to the same numbers) or display (the window's "
                    "texts) in csv and jsonl (default exact)")
-        ->transform(CLI::IsMember({"exact", "display"}, CLI::ignore_case))
+        ->transform(
+            CLI::IsMember(std::vector<std::string>{std::string(ValueStyleKeyword(ValueStyle::exact)),
+                                                   std::string(ValueStyleKeyword(ValueStyle::display))},
+                          CLI::ignore_case))
         ->type_name("STYLE");
     app.add_option(
            "--coverage", options.coverage,
@@ -239,7 +243,9 @@ void AddOptions(CLI::App& app, Options& options) {
            "(percent), half_width_95 (in the row's unit) and k95 before error, by the exact method or "
            "by Monte Carlo (montecarlo, adding trials); empty for a row without a distribution")
         ->expected(0, 1)
-        ->check(CLI::IsMember({"", "exact", "montecarlo"}))
+        ->check(CLI::IsMember(
+            std::vector<std::string>{"", std::string(CoverageMethodKeyword(CoverageMethod::exact)),
+                                     std::string(CoverageMethodKeyword(CoverageMethod::monteCarlo))}))
         ->type_name("[METHOD]");
 }
 
@@ -255,7 +261,8 @@ int Run(const CLI::App& app, const Options& options) {
     const OutputFormat format = formatName == "text"  ? OutputFormat::text
                                 : formatName == "csv" ? OutputFormat::csv
                                                       : OutputFormat::jsonl;
-    const ValueStyle style = options.values == "display" ? ValueStyle::display : ValueStyle::exact;
+    const ValueStyle style =
+        options.values == ValueStyleKeyword(ValueStyle::display) ? ValueStyle::display : ValueStyle::exact;
     try {
         if (!options.batch) {
             return RunSingle(options, format, style);

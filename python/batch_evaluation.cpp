@@ -295,7 +295,8 @@ void EvaluateChunk(InputColumns& columns, std::size_t first, std::size_t count, 
 }
 
 constexpr std::array<NamedChoice<ValueStyle>, 2> kStyles{
-    {{"exact", ValueStyle::exact}, {"display", ValueStyle::display}}};
+    {{ValueStyleKeyword(ValueStyle::exact), ValueStyle::exact},
+     {ValueStyleKeyword(ValueStyle::display), ValueStyle::display}}};
 
 py::dict Budgets(const py::handle mapping, const std::string& values) {
     const ValueStyle style = ChoiceNamed(kStyles, values, "style", "values: ");
@@ -319,7 +320,8 @@ py::dict Budgets(const py::handle mapping, const std::string& values) {
 
 void AddBatch(py::module_& module) {
     module.def(
-        "budgets", &Budgets, py::arg("columns"), py::arg("values") = "exact",
+        "budgets", &Budgets, py::arg("columns"),
+        py::arg("values") = std::string(ValueStyleKeyword(ValueStyle::exact)),
         "budgets(columns, values='exact') -> dict[str, numpy.ndarray]\n\n"
         "The budgets of many setups at once, as tarvex-budget --batch gives them, row for row.\n\n"
         "columns maps batch column names (id, sensor, frequency_ghz, level_dbm, ...: those of\n"

@@ -20,7 +20,8 @@ namespace {
 
 // As tarvex-budget's --coverage takes them.
 constexpr std::array<NamedChoice<CoverageMethod>, 2> kMethods{
-    {{"exact", CoverageMethod::exact}, {"montecarlo", CoverageMethod::monteCarlo}}};
+    {{CoverageMethodKeyword(CoverageMethod::exact), CoverageMethod::exact},
+     {CoverageMethodKeyword(CoverageMethod::monteCarlo), CoverageMethod::monteCarlo}}};
 
 std::optional<CoverageFigures> Figures(const MeasurementSetup& setup, const UncertaintyBudget& budget,
                                        CoverageMethod method, std::optional<std::uint64_t> seed) {
@@ -60,7 +61,8 @@ py::object Coverage(const std::string& methodName, std::optional<std::uint64_t> 
 
 void AddCoverage(py::module_& module) {
     module.def(
-        "coverage", &Coverage, py::arg("method") = "exact", py::arg("seed") = py::none(),
+        "coverage", &Coverage, py::arg("method") = std::string(CoverageMethodKeyword(CoverageMethod::exact)),
+        py::arg("seed") = py::none(),
         "coverage(method='exact', seed=None, **setup) -> dict | None\n\n"
         "What the expanded uncertainty MU (k = 2) of the setup's budget covers, and the 95 % interval,\n"
         "from the distribution of the total error, as tarvex-budget --coverage writes them:\n"
