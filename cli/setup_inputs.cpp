@@ -29,10 +29,11 @@ public:
     bool Given(Input input) const {
         return m_numbers[SetupSlot(input)].has_value() || !m_texts[SetupSlot(input)].empty();
     }
-    // A number input's number, when it is one to use as it is.
-    std::optional<double> Number(Input input) const {
-        const std::optional<double> number = m_numbers[SetupSlot(input)];
-        return InfoOf(input).number && number && std::isfinite(*number) ? number : std::nullopt;
+    // A number input's number, when it is one to use as it is; null otherwise. A pointer rather than an
+    // optional copy: this is asked for every number of every row of a batch.
+    const double* Number(Input input) const {
+        const std::optional<double>& number = m_numbers[SetupSlot(input)];
+        return InfoOf(input).number && number && std::isfinite(*number) ? &*number : nullptr;
     }
     // A given number's text is written only when it is asked for, and is valid until the next call.
     std::string_view Text(Input input) {
@@ -57,7 +58,7 @@ private:
 
 // The value of a number text; a problem and no value when it is not a number.
 std::optional<double> ReadNumber(Input input, Fields& fields) {
-    if (const std::optional<double> number = fields.Number(input)) {
+    if (const double* number = fields.Number(input)) {
         return *number + 0.0; // -0 reads as 0
     }
     const std::string_view text = fields.Text(input);
@@ -81,8 +82,8 @@ std::optional<double> ReadNumber(Input input, Fields& fields) {
 // The value of a number text, read as an integer when it is written as one (the common case, and a
 // cheaper read that gives the same value), else as any number.
 std::optional<double> ReadWholeOrNumber(Input input, Fields& fields) {
-    if (fields.Number(input)) {
-        return ReadNumber(input, fields);
+    if (const double* number = fields.Number(input)) {
+        return *number + 0.0; // -0 reads as 0
     }
     const std::string_view text = fields.Text(input);
     int whole = 0;
@@ -97,7 +98,7 @@ std::optional<double> ReadWholeOrNumber(Input input, Fields& fields) {
 struct Bounds {
     double lowest;
     double highest;
-    std::string_view owner; // "TS-301's", "the"
+    std::string_view owner; // the sensor ("TS-301" for "TS-301's"), or empty for "the"
     std::string_view what;  // "level"
 };
 
@@ -105,10 +106,11 @@ struct Bounds {
 bool InRange(double value, Input input, const Bounds& bounds, Fields& fields) {
     const std::string_view unit = InfoOf(input).unit;
     const auto outside = [&](std::string_view side, double limit) {
-        fields.Add(input, std::string(fields.Text(input)) + " is " + std::string(side) + " " +
-                              std::string(bounds.owner) + (side == "above" ? " top " : " bottom ") +
-                              std::string(bounds.what) + " " + ShortestDecimal(limit) +
-                              (unit.empty() ? "" : " ") + std::string(unit));
+        // Written only for a value out of range, so that a valid row builds no text.
+        const std::string owner = bounds.owner.empty() ? "the" : std::string(bounds.owner) + "'s";
+        fields.Add(input, std::string(fields.Text(input)) + " is " + std::string(side) + " " + owner +
+                              (side == "above" ? " top " : " bottom ") + std::string(bounds.what) + " " +
+                              ShortestDecimal(limit) + (unit.empty() ? "" : " ") + std::string(unit));
         return false;
     };
     if (value > bounds.highest) {
@@ -163,13 +165,28 @@ enum class Matching : std::uint8_t {
     anyCaseListAll, // in any letter case; a miss lists every choice (keywords)
 };
 
+// Whether two short texts are equal. Byte by byte from the end, which for identifiers of a few characters
+// is faster than the library's comparison: a batch compares every row's sensor with the list, and the
+// sensors' names differ in their last digits ("TS-301", "TS-302"), not in their common start.
+bool SameText(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = a.size(); i > 0; --i) {
+        if (a[i - 1] != b[i - 1]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // One of a fixed set of choices.
 std::optional<std::size_t> ReadChoice(std::string_view text, Input input,
                                       std::span<const std::string_view> choices, Matching matching,
                                       Fields& fields) {
     // Nearly every text is written as listed, which the plain comparison finds fastest.
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        if (text == choices[i]) {
+        if (SameText(text, choices[i])) {
             return i;
         }
     }
@@ -253,9 +270,11 @@ const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields
         }
         return limits;
     }();
+    // `setup` holds the start state here; its sensor's place in the list is found once.
+    static const std::size_t startSensor = static_cast<std::size_t>(
+        std::ranges::find(SensorModels(), std::string_view(StartSetup().sensor)) - SensorModels().begin());
     const auto sensors = SensorModels();
-    std::optional<std::size_t> sensor = static_cast<std::size_t>(
-        std::ranges::find(sensors, std::string_view(setup.sensor)) - sensors.begin());
+    std::optional<std::size_t> sensor = startSensor;
     if (fields.Given(Input::sensor)) {
         sensor = ReadChoice(fields.Text(Input::sensor), Input::sensor, sensors, Matching::anyCase, fields);
         if (sensor) {
@@ -269,7 +288,7 @@ const SensorInputLimits* ReadIdentifiers(MeasurementSetup& setup, Fields& fields
 
 // Frequency and level belong to the sensor; with an unknown sensor only their form is checked.
 void ReadSensorRanges(const SensorInputLimits* limits, MeasurementSetup& setup, Fields& fields) {
-    const std::string owner = setup.sensor + "'s";
+    const std::string_view owner = setup.sensor;
     if (limits == nullptr) {
         if (fields.Given(Input::frequency)) {
             ReadNumber(Input::frequency, fields);
@@ -287,14 +306,14 @@ void ReadSensorRanges(const SensorInputLimits* limits, MeasurementSetup& setup, 
 // The inputs whose ranges do not depend on the sensor; the lower temperature may not exceed the upper.
 void ReadFixedRanges(MeasurementSetup& setup, Fields& fields) {
     const FixedInputLimits& fixed = kFixedInputLimits;
-    ReadBounded(Input::returnLoss, {fixed.returnLossMinDb, fixed.returnLossMaxDb, "the", "return loss"},
+    ReadBounded(Input::returnLoss, {fixed.returnLossMinDb, fixed.returnLossMaxDb, {}, "return loss"},
                 setup.returnLossDb, fields);
-    ReadWhole(Input::filter, WholeBounds(fixed.filterNumber, "the", "filter number"), setup.filterNumber,
+    ReadWhole(Input::filter, WholeBounds(fixed.filterNumber, {}, "filter number"), setup.filterNumber,
               fields);
-    const Bounds harmonic = WholeBounds(fixed.harmonicDbc, "the", "harmonic level");
+    const Bounds harmonic = WholeBounds(fixed.harmonicDbc, {}, "harmonic level");
     ReadWhole(Input::harmonic2f, harmonic, setup.harmonic2f, fields);
     ReadWhole(Input::harmonic3f, harmonic, setup.harmonic3f, fields);
-    const Bounds temperature = WholeBounds(fixed.temperatureC, "the", "temperature");
+    const Bounds temperature = WholeBounds(fixed.temperatureC, {}, "temperature");
     const bool minRead = ReadWhole(Input::tempMin, temperature, setup.tempMin, fields);
     const bool maxRead = ReadWhole(Input::tempMax, temperature, setup.tempMax, fields);
     if (minRead && maxRead && setup.tempMin > setup.tempMax) {

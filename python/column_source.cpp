@@ -70,6 +70,16 @@ std::optional<double> SingleNumber(py::handle value) {
     return std::nullopt;
 }
 
+// A str's UTF-8 form where it stands; null (with a Python error set) when it has none. An ASCII text, as
+// nearly every field is, is its own UTF-8 form and is read without a call.
+const char* Utf8Of(PyObject* text, Py_ssize_t& size) {
+    if (PyUnicode_IS_COMPACT_ASCII(text)) {
+        size = PyUnicode_GET_LENGTH(text);
+        return static_cast<const char*>(PyUnicode_DATA(text));
+    }
+    return PyUnicode_AsUTF8AndSize(text, &size);
+}
+
 } // namespace
 
 void PrepareNumpy() {
@@ -118,7 +128,7 @@ void ColumnSource::ReadArray(std::string_view column, py::handle value) {
         array = py::module_::import("numpy").attr("ascontiguousarray")(array);
         m_kind = kind == 'U' ? Kind::ucs4 : Kind::bytes;
     } else {
-        array = array.attr("astype")(py::dtype("O")); // objects stay, other kinds become objects
+        array = array.attr("astype")(py::dtype("O"), py::arg("copy") = false); // objects stay as they are
         m_kind = Kind::objects;
     }
     m_keep = array;
@@ -138,12 +148,22 @@ void ColumnSource::Prepare(std::size_t first, std::size_t count) {
     PyObject* const* items =
         m_data != nullptr ? reinterpret_cast<PyObject* const*>(m_data) : PySequence_Fast_ITEMS(m_keep.ptr());
     m_prepared.clear();
-    m_preparedEnds.clear();
+    m_held.clear();
+    m_converted.clear();
     m_preparedFirst = first;
     for (std::size_t row = first; row < first + count; ++row) {
+        if (PyUnicode_Check(items[row])) {
+            Py_ssize_t size = 0;
+            if (const char* utf8 = Utf8Of(items[row], size)) {
+                m_held.push_back(py::reinterpret_borrow<py::object>(items[row]));
+                m_prepared.push_back({utf8, 0, static_cast<std::size_t>(size)});
+                continue;
+            }
+            PyErr_Clear(); // lone surrogates have no UTF-8 form: converted below
+        }
         AssignValueText(items[row], m_text);
-        m_prepared += m_text;
-        m_preparedEnds.push_back(m_prepared.size());
+        m_prepared.push_back({nullptr, m_converted.size(), m_text.size()});
+        m_converted += m_text;
     }
 }
 
@@ -203,9 +223,9 @@ std::string_view ColumnSource::Text(std::size_t row) {
     case Kind::objects:
         break;
     }
-    const std::size_t index = row - m_preparedFirst;
-    const std::size_t begin = index == 0 ? 0 : m_preparedEnds[index - 1];
-    return std::string_view(m_prepared).substr(begin, m_preparedEnds[index] - begin);
+    const PreparedText& text = m_prepared[row - m_preparedFirst];
+    return text.data != nullptr ? std::string_view(text.data, text.size)
+                                : std::string_view(m_converted).substr(text.offset, text.size);
 }
 
 } // namespace tarvex::python

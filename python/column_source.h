@@ -55,8 +55,17 @@ private:
     std::optional<double> m_single;  // the single value when it is a number that the core may take
     std::string m_text;              // the single value, or the latest row's converted text
     std::array<char, 32> m_number{}; // the latest row's number as text
-    std::string m_prepared;          // texts of the prepared rows of an object column, end to end
-    std::vector<std::size_t> m_preparedEnds;
+    // The prepared rows of an object column: a str is read where it stands, in its own UTF-8 form (held
+    // here, so that a thread that changes the column meanwhile cannot free it); any other value's text
+    // is written into m_converted.
+    struct PreparedText {
+        const char* data; // null: at `offset` in m_converted
+        std::size_t offset;
+        std::size_t size;
+    };
+    std::vector<PreparedText> m_prepared;
+    std::vector<pybind11::object> m_held;
+    std::string m_converted;
     std::size_t m_preparedFirst = 0;
 };
 

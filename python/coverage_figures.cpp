@@ -8,6 +8,7 @@
 #include "budget/batch_columns.h"
 #include "budget/budget_description.h"
 #include "budget/coverage.h"
+#include "budget/presentation.h"
 
 #include <pybind11/stl.h>
 
@@ -48,8 +49,8 @@ py::object Coverage(const std::string& methodName, std::optional<std::uint64_t> 
     // In the order and units of tarvex-budget's coverage columns.
     const std::vector<std::string> columns = CoverageColumns(method);
     py::dict result;
-    result[py::str(columns[0])] = InResultUnit(figures->coverageOfMU, ResultUnit::percent);
-    result[py::str(columns[1])] = InResultUnit(ShownHalfWidth95(*figures, budget, setup.unit), setup.unit);
+    result[py::str(columns[0])] = ValueInUnit(figures->coverageOfMU, ResultUnit::percent);
+    result[py::str(columns[1])] = ValueInUnit(ShownHalfWidth95(*figures, budget, setup.unit), setup.unit);
     result[py::str(columns[2])] = figures->k95;
     if (method == CoverageMethod::monteCarlo) {
         result[py::str(columns[3])] = figures->trials;

@@ -8,18 +8,14 @@ ResultNumbers NumbersInUnit(const MeasurementSetup& setup, const UncertaintyBudg
     const ResultValues values = ShownValues(budget, setup.unit);
     ResultNumbers numbers;
     for (std::size_t i = 0; i < kContributionCount; ++i) {
-        numbers.u[i] = InResultUnit(values.u[i], setup.unit);
+        numbers.u[i] = ValueInUnit(values.u[i], setup.unit);
     }
-    numbers.uc = InResultUnit(values.uc, setup.unit);
-    numbers.MU = InResultUnit(values.MU, setup.unit);
+    numbers.uc = ValueInUnit(values.uc, setup.unit);
+    numbers.MU = ValueInUnit(values.MU, setup.unit);
     if (budget.showSystematic) {
-        numbers.systematicError = InResultUnit(values.systematicError, setup.unit);
+        numbers.systematicError = ValueInUnit(values.systematicError, setup.unit);
     }
     return numbers;
-}
-
-double InResultUnit(double shown, ResultUnit unit) {
-    return unit == ResultUnit::percent ? 100.0 * shown : shown; // the "%" patterns' factor
 }
 
 } // namespace tarvex::python

@@ -19,8 +19,4 @@ struct ResultNumbers {
 };
 ResultNumbers NumbersInUnit(const MeasurementSetup& setup, const UncertaintyBudget& budget);
 
-// A number as the window's pattern for `unit` is given it (dB, or a fraction of power), in the unit the
-// results are given in: dB, or percent.
-double InResultUnit(double shown, ResultUnit unit);
-
 } // namespace tarvex::python

@@ -90,6 +90,17 @@ def test_budgets_reads_text_columns_of_every_kind(column):
     assert list(tu.budgets({"sensor": column})["MU"]) == [tu.budget(sensor=s).MU for s in ("TS-106", "TS-301")]
 
 
+@pytest.mark.parametrize("text", ["TS-3\u00e91", "TS-301\u00a0", "\U0001d4af", "\ud800"])
+def test_texts_beyond_ascii_read_alike_in_budgets_and_budget(text):
+    """A column's texts are read where they stand; those that are not ASCII, or not UTF-8 at all, too."""
+    try:
+        tu.budget(sensor=text)
+        expected = ""
+    except ValueError as raised:
+        expected = str(raised)
+    assert list(tu.budgets({"sensor": np.array([text, "TS-106"], "O")})["error"]) == [expected, ""]
+
+
 def test_no_rows_give_empty_columns():
     result = tu.budgets({"sensor": []})
     assert all(len(column) == 0 for column in result.values())
