@@ -40,7 +40,8 @@ std::optional<CoverageFigures> Figures(const MeasurementSetup& setup, const Unce
 py::object Coverage(const std::string& methodName, std::optional<std::uint64_t> seed,
                     const py::kwargs& keywords) {
     const CoverageMethod method = ChoiceNamed(kMethods, methodName, "method", "method: ");
-    const MeasurementSetup setup = SetupFromKeywords(keywords, "coverage");
+    constexpr std::array<std::string_view, 2> kOwnKeywords{"method", "seed"};
+    const MeasurementSetup setup = SetupFromKeywords(keywords, "coverage", kOwnKeywords);
     const UncertaintyBudget budget = EvaluateBudget(setup);
     const std::optional<CoverageFigures> figures = Figures(setup, budget, method, seed);
     if (!figures) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace py = pybind11;
 
@@ -33,14 +34,17 @@ std::string UnknownNameMessage(std::string_view what, std::string_view name,
     return message;
 }
 
-MeasurementSetup SetupFromKeywords(const py::kwargs& keywords, std::string_view function) {
+MeasurementSetup SetupFromKeywords(const py::kwargs& keywords, std::string_view function,
+                                   std::span<const std::string_view> own) {
     std::array<std::string, cli::kSetupInputCount> texts;
     for (const auto& [key, value] : keywords) {
         const std::string name = py::str(key);
         const std::optional<std::size_t> position = InputPosition(name);
         if (!position) {
+            std::vector<std::string_view> valid(own.begin(), own.end());
+            valid.insert(valid.end(), cli::ColumnNames().begin(), cli::ColumnNames().end());
             throw py::type_error(std::string(function) + "() got an " +
-                                 UnknownNameMessage("keyword argument", name, cli::ColumnNames()));
+                                 UnknownNameMessage("keyword argument", name, valid));
         }
         AssignValueText(value, texts[*position]);
     }

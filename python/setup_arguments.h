@@ -44,8 +44,10 @@ Value ChoiceNamed(const std::array<NamedChoice<Value>, N>& choices, std::string_
 
 // A setup from keyword arguments named like the batch's input columns; every one may be left out and
 // then has the start state's value. An unknown keyword raises TypeError naming the nearest valid one
-// (`function` names the caller in the message); a value that is not allowed raises ValueError with the
-// command line's message for that column.
-MeasurementSetup SetupFromKeywords(const pybind11::kwargs& keywords, std::string_view function);
+// among the function's own keywords (`own`, such as sweep's axis) and the inputs (`function` names the
+// caller in the message); a value that is not allowed raises ValueError with the command line's message
+// for that column.
+MeasurementSetup SetupFromKeywords(const pybind11::kwargs& keywords, std::string_view function,
+                                   std::span<const std::string_view> own = {});
 
 } // namespace tarvex::python

@@ -37,13 +37,17 @@ def test_wrong_inputs_raise_with_the_tools_words(keywords, error, message):
     assert message in str(raised.value)
 
 
-@pytest.mark.parametrize("call, message", [
-    (lambda: tu.sweep("levle"), "unknown axis 'levle' (one of frequency, level)"),
-    (lambda: tu.coverage("exakt"), "method: unknown method 'exakt' (did you mean exact?)"),
-    (lambda: tu.budgets({"level_dbm": [0]}, "shown"), "values: unknown style 'shown' (one of exact, display)"),
+@pytest.mark.parametrize("call, error, message", [
+    (lambda: tu.sweep("levle"), ValueError, "unknown axis 'levle' (one of frequency, level)"),
+    (lambda: tu.coverage("exakt"), ValueError, "method: unknown method 'exakt' (did you mean exact?)"),
+    (lambda: tu.budgets({"level_dbm": [0]}, "shown"), ValueError,
+     "values: unknown style 'shown' (one of exact, display)"),
+    # A function's own keywords are among the names a mistyped keyword is matched with.
+    (lambda: tu.sweep(axs="level"), TypeError, "sweep() got an unknown keyword argument 'axs' (did you mean axis?)"),
+    (lambda: tu.coverage(sed=1), TypeError, "coverage() got an unknown keyword argument 'sed' (did you mean seed?)"),
 ])
-def test_a_name_that_no_choice_has_raises_with_the_nearest_or_every_choice(call, message):
-    with pytest.raises(ValueError) as raised:
+def test_a_name_that_no_choice_has_raises_with_the_nearest_or_every_choice(call, error, message):
+    with pytest.raises(error) as raised:
         call()
     assert str(raised.value) == message
 
