@@ -70,14 +70,13 @@ py::dict SweepArrays(const std::string& axisName, const py::kwargs& keywords) {
 } // namespace
 
 void AddSweep(py::module_& module) {
-    module.def(
-        "sweep", &SweepArrays, py::arg("axis") = "frequency",
-        "sweep(axis='frequency', **setup) -> dict[str, numpy.ndarray]\n\n"
-        "The setup evaluated over its sensor's whole range, as the chart draws it: axis 'frequency'\n"
-        "(every position of the window's frequency bar from 0 kHz up, x in GHz) or 'level' (every\n"
-        "whole dBm, x in dBm); every other input as budget() takes it. The arrays: x, then u_<key> of each\n"
-        "included contribution, uc, MU and, while the window shows it, systematic_error, in the\n"
-        "result unit as budget() gives them.");
+    module.def("sweep", &SweepArrays, py::arg("axis") = "frequency",
+               "sweep(axis='frequency', **setup) -> dict[str, numpy.ndarray]\n\n"
+               "The setup evaluated over its sensor's whole range, as the chart draws it: axis 'frequency'\n"
+               "(every position of the window's frequency bar from 0 kHz up, x in GHz) or 'level' (every\n"
+               "whole dBm, x in dBm); every other input as budget() takes it. The arrays: x, then u_<key>\n"
+               "of each included contribution, uc, MU and, while the window shows it, systematic_error, in\n"
+               "the result unit as budget() gives them.");
 }
 
 } // namespace tarvex::python
