@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <system_error>
 
 namespace tarvex {
@@ -62,7 +61,12 @@ std::string RoundedDigits(double magnitude, std::size_t decimals) {
             digits[count++] = *p;
         }
     }
-    const long exponent = (p != result.ptr) ? std::strtol(p + 1, nullptr, 10) : 0;
+    // The exponent as to_chars writes it: a sign and at least two digits.
+    long exponent = 0;
+    if (p != result.ptr) {
+        std::from_chars(p + 2, result.ptr, exponent);
+        exponent = p[1] == '-' ? -exponent : exponent;
+    }
 
     // The value is 0.d1d2...d15 * 10^(exponent + 1); keep the digits down to the last decimal place.
     const long keep = exponent + 1 + static_cast<long>(decimals);
@@ -118,8 +122,7 @@ std::string FormatNumber(double value, std::string_view pattern, std::string_vie
         value *= 100.0;
     }
 
-    std::string out;
-    out.reserve(pattern.size() + decimalSeparator.size() + field.decimals + 24);
+    std::string out; // short enough to need no memory of its own, like nearly every shown value
     if (!std::isfinite(value)) {
         if (std::isinf(value) && value < 0) {
             out.push_back('-');
