@@ -189,15 +189,13 @@ bool ColumnSource::Numeric() const {
     return m_kind == Kind::float64 || m_kind == Kind::int64 || m_kind == Kind::uint64 || m_single;
 }
 
-std::string_view ColumnSource::Text(std::size_t row) {
+std::string_view ColumnSource::ArrayText(std::size_t row) {
     const char* item = m_data + row * m_itemSize;
     const auto number = [this](auto value) {
         return std::string_view(m_number.data(),
                                 std::to_chars(m_number.data(), m_number.data() + m_number.size(), value).ptr);
     };
     switch (m_kind) {
-    case Kind::single:
-        return m_text;
     case Kind::float64: {
         const double value = *reinterpret_cast<const double*>(item);
         return std::isnan(value) ? std::string_view() : number(value); // NaN: a missing value
@@ -220,12 +218,11 @@ std::string_view ColumnSource::Text(std::size_t row) {
         return {item, std::string_view(item, m_itemSize).find('\0') == std::string_view::npos
                           ? m_itemSize
                           : std::string_view(item, m_itemSize).find('\0')};
+    case Kind::single:
     case Kind::objects:
-        break;
+        break; // read by Text()
     }
-    const PreparedText& text = m_prepared[row - m_preparedFirst];
-    return text.data != nullptr ? std::string_view(text.data, text.size)
-                                : std::string_view(m_converted).substr(text.offset, text.size);
+    return {};
 }
 
 } // namespace tarvex::python

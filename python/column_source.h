@@ -39,11 +39,22 @@ public:
     // Whether Number may give a number at all.
     bool Numeric() const;
 
-    // Without the GIL: the text of a row (inside the prepared ones), valid until the next call.
-    std::string_view Text(std::size_t row);
+    // Without the GIL: the text of a row (inside the prepared ones), valid until the next call. Inline for
+    // the texts of Python objects and of one value for all rows, the common columns of a call.
+    std::string_view Text(std::size_t row) {
+        if (m_kind == Kind::objects) {
+            const PreparedText& text = m_prepared[row - m_preparedFirst];
+            return text.data != nullptr ? std::string_view(text.data, text.size)
+                                        : std::string_view(m_converted).substr(text.offset, text.size);
+        }
+        return m_kind == Kind::single ? std::string_view(m_text) : ArrayText(row);
+    }
 
 private:
     enum class Kind : std::uint8_t { single, float64, int64, uint64, ucs4, bytes, objects };
+
+    // The text of a row of a NumPy array.
+    std::string_view ArrayText(std::size_t row);
 
     void ReadArray(std::string_view column, pybind11::handle value);
 
