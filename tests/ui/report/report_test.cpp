@@ -172,6 +172,13 @@ private:
         QLocale::setDefault(locale);
         m_window = std::make_unique<Main>();
     }
+    // A new window in `locale`, set by `steps`, whose budget is then copied to the clipboard.
+    void copyAfter(const QLocale& locale, const QStringList& steps) {
+        recreateIn(locale);
+        const MainProbe probe(*m_window);
+        probe.perform(steps);
+        probe.perform({QStringLiteral("menu:mnuCopyBudget")});
+    }
 
     std::unique_ptr<Main> m_window;
     QTemporaryDir m_folder;
@@ -224,10 +231,8 @@ void ReportTest::copyShowsTheWindow_data() {
 void ReportTest::copyShowsTheWindow() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, steps);
-    recreateIn(locale);
+    copyAfter(locale, steps);
     const MainProbe probe(*m_window);
-    probe.perform(steps);
-    probe.perform({QStringLiteral("menu:mnuCopyBudget")});
     const QString text = ClipboardText();
     const QString pdf = PdfText(saved(QStringLiteral("report.pdf")));
     for (const QString& line : WindowLines(probe)) {
@@ -289,10 +294,8 @@ void ReportTest::htmlValuesAreNumbers_data() {
 void ReportTest::htmlValuesAreNumbers() {
     QFETCH(QLocale, locale);
     QFETCH(QStringList, steps);
-    recreateIn(locale);
+    copyAfter(locale, steps);
     const MainProbe probe(*m_window);
-    probe.perform(steps);
-    probe.perform({QStringLiteral("menu:mnuCopyBudget")});
     const tarvex::MeasurementSetup setup = m_window->ReadSetup();
     const tarvex::ResultValues values = tarvex::ShownValues(tarvex::EvaluateBudget(setup), setup.unit);
     const bool percent = setup.unit == tarvex::ResultUnit::percent;
