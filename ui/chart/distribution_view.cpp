@@ -14,7 +14,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
-#include <QThreadPool>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -186,7 +185,7 @@ void DistributionView::startMonteCarlo() {
     const std::uint64_t generation = m_generation;
     const double span = m_span;
     std::weak_ptr<Mailbox> mailbox = m_mailbox;
-    QThreadPool::globalInstance()->start([terms, generation, span, mailbox] {
+    m_workers.start([terms, generation, span, mailbox] {
         const std::optional<tarvex::MonteCarloOutcome> outcome = tarvex::MonteCarloCoverage(terms);
         std::vector<tarvex::DensityPoint> bars;
         if (outcome.has_value()) {

@@ -4,6 +4,7 @@
 #include "budget/measurement_setup.h"
 #include "budget/uncertainty_budget.h"
 
+#include <QThreadPool>
 #include <QWidget>
 
 #include <cstdint>
@@ -62,4 +63,7 @@ private:
     double m_span = 1.0;            // dB: the x axis spans ±m_span
     std::uint64_t m_generation = 0; // counts the inputs followed, so that a stale histogram is known
     std::shared_ptr<Mailbox> m_mailbox;
+    // The Monte Carlo workers. The view's own, not the application's: going, it waits for a run still
+    // going, so that no worker posts its result while the application is being torn down.
+    QThreadPool m_workers;
 };
